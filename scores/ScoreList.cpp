@@ -1,0 +1,1 @@
+#include "ScoreList.h"

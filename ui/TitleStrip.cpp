@@ -1,0 +1,15 @@
+#include "TitleStrip.h"
+
+#include "Fonts.h"
+#include "Palette.h"
+
+TitleStrip::TitleStrip(const QString &caption, const QRect &geometry, QWidget *parent)
+    : QLabel(caption, parent)
+{
+    setGeometry(geometry);
+    setFont(arial(9.75, true));
+    setBackground(this, colours::navy);
+    setTextColour(this, Qt::white);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTextFormat(Qt::PlainText);
+}
