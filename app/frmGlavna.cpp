@@ -2,74 +2,22 @@
 
 #include "ColourButton.h"
 #include "DrawingBox.h"
-#include "Fonts.h"
+#include "Cp1251.h"
 #include "Palette.h"
 #include "TimeBar.h"
-#include "Twips.h"
 
 #include <QFrame>
-#include <QPixmap>
 
-namespace {
-
-const QColor kGrey(192, 192, 192);
-const QColor kMenuButton(207, 210, 140);
-const QColor kSlotCyan(0, 255, 255);
-const QColor kAnswerRow(28, 204, 255);
-const QColor kCounterBox(238, 238, 238);
-const QColor kCounterNumber(0, 0, 255);
-
-QLabel *label(QWidget *parent, const QRect &geometry, const QFont &font,
-              Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop)
+frmGlavna::frmGlavna(Module1 &module, QWidget *parent) : MainScreenLayout(parent), module(module)
 {
-    auto *l = new QLabel(parent);
-    l->setGeometry(geometry);
-    l->setFont(font);
-    l->setAlignment(align);
-    l->setTextFormat(Qt::PlainText);
-    return l;
-}
-
-QFrame *panel(QWidget *parent, const QRect &geometry, const QColor &background)
-{
-    auto *p = new QFrame(parent);
-    p->setGeometry(geometry);
-    if (background.isValid())
-        setBackground(p, background);
-    return p;
-}
-
-QLabel *image(QWidget *parent, const QRect &geometry, const QString &resource)
-{
-    auto *l = new QLabel(parent);
-    l->setGeometry(geometry);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    if (!resource.isEmpty())
-        l->setPixmap(QPixmap(resource));
-    return l;
-}
-
-} // namespace
-
-frmGlavna::frmGlavna(Module1 &module, QWidget *parent) : QWidget(parent), module(module)
-{
-    setWindowTitle(QStringLiteral("Лингвар"));
-    setFixedSize(twipsSize(9480, 5940));
-    setBackground(this, kGrey);
-    setFont(arial(11.25, true));
-
-    buildMenuRow();
-    buildPictures();
-    buildGameArea();
-    FraMudrica->raise(); // the frame lies in front of the whole game area
-    setTabOrder();
-
-    Timer1 = new QTimer(this);
     Timer1->setTimerType(Qt::PreciseTimer);
     Timer1->setInterval(timebar::kIntervalMs);
 
     connect(cmdLingvar, &QPushButton::clicked, this, &frmGlavna::cmdLingvar_Click);
     connect(cmdPrekid, &QPushButton::clicked, this, &frmGlavna::cmdPrekid_Click);
+    for (std::int16_t i = 1; i <= 4; ++i)
+        connect(cmdOdgovor[i], &QPushButton::clicked, this, [this, i] { cmdOdgovor_Click(i); });
+    connect(Timer1, &QTimer::timeout, this, &frmGlavna::Timer1_Timer);
 
     Form_Load();
 }
@@ -81,101 +29,6 @@ void frmGlavna::Form_Load()
     imgSlika->hide();
     imgMudrica->hide();
     module.random.SeedFromClock();
-}
-
-void frmGlavna::buildMenuRow()
-{
-    auto menuButton = [this](const char *caption, int left) {
-        auto *b = new ColourButton(QString::fromUtf8(caption), kMenuButton, this);
-        b->setGeometry(twips(left, 90, 1275, 465));
-        b->setFont(arial(11.25));
-        return b;
-    };
-    cmdLingvar = menuButton("Лингвар", 180);
-    cmdLista = menuButton("Листа", 1500);
-    cmdRec = menuButton("Реч, две...", 2820);
-    cmdOglas = menuButton("Оглас", 4140);
-    cmdKraj = menuButton("Крај", 5460);
-}
-
-void frmGlavna::buildPictures()
-{
-    FraMudrica = panel(this, twips(120, 600, 9195, 5295), kGrey);
-    imgNaKantaru = image(FraMudrica, twips(2280, 240, 4710, 4335), QStringLiteral(":/kantar.gif"));
-    imgMudrica = image(this, twips(7500, 120, 1785, 1725), QStringLiteral(":/mudrica.jpg"));
-    imgSlika = image(this, twips(7500, 120, 1695, 1950), QString());
-}
-
-QLabel *frmGlavna::buildCounter(QFrame *&box, int top, const char *first, const char *second)
-{
-    box = panel(this, twips(7500, top, 1785, 525), kCounterBox);
-    label(box, twips(40, 0, 1215, 255), arial(9.75))->setText(QString::fromUtf8(first));
-    label(box, twips(40, 210, 1215, 255), arial(9.75))->setText(QString::fromUtf8(second));
-    QLabel *number = label(box, twips(1260, 120, 375, 280), arial(11.25, true), Qt::AlignCenter);
-    setBackground(number, kCounterNumber);
-    setTextColour(number, Qt::white);
-    return number;
-}
-
-void frmGlavna::buildGameArea()
-{
-    Picture1 = panel(this, twips(180, 660, 7125, 1395), QColor(255, 20, 20));
-    lblBrPitanja = label(Picture1, twips(120, 90, 2325, 285), arial(11.25));
-    lblPitanje = label(Picture1, twips(120, 600, 6885, 645), arial(12, true),
-                       Qt::AlignHCenter | Qt::AlignTop);
-    lblPitanje->setWordWrap(true);
-
-    Picture2 = panel(this, twips(180, 2055, 7125, 1395), QColor(50, 80, 255));
-    static const char *const kLetters[] = {"", "А", "Б", "В", "Г"};
-    for (int i = 1; i <= 4; ++i) {
-        lblOdgovor[i] = label(Picture2, twips(540, 90 + 300 * (i - 1), 6500, 255), arial(11.25));
-        setBackground(lblOdgovor[i], kAnswerRow);
-        setTextColour(lblOdgovor[i], Qt::black);
-        cmdOdgovor[i] = new ColourButton(QString::fromUtf8(kLetters[i]), colours::buttonGrey, this);
-        cmdOdgovor[i]->setGeometry(twips(300, 2130 + 300 * (i - 1), 345, 285));
-        cmdOdgovor[i]->setFont(arial(9.75));
-    }
-
-    Picture3 = panel(this, twips(180, 3450, 7125, 1395), QColor());
-    setBackground(Picture3, QPalette().color(QPalette::Window));
-    lblIzvestaj = label(Picture3, twips(150, 90, 6645, 495), arial(11.25));
-    lblIzvestaj->setWordWrap(true);
-    lblIzvestaj2 = label(Picture3, twips(150, 690, 6645, 255), arial(11.25));
-
-    lblBrTacO = buildCounter(Picture5, 1950, "Тачни", "одговори");
-    lblBrNetO = buildCounter(Picture6, 2445, "Погрешни", "одговори");
-    lblBrBezO = buildCounter(Picture7, 2940, "Питања без", "одговора");
-    lblBrCrVr = buildCounter(Picture4, 3435, "Црвено", "време");
-
-    cmdDalje = new ColourButton(QStringLiteral("Даље"), kMenuButton, this);
-    cmdDalje->setGeometry(twips(7500, 4065, 1815, 405));
-    cmdPrekid = new ColourButton(QStringLiteral("Прекид"), kMenuButton, this);
-    cmdPrekid->setGeometry(twips(7500, 4500, 1815, 405));
-
-    pctVreme = new DrawingBox(this);
-    pctVreme->setGeometry(twips(180, 4980, 9135, 135));
-    pctVreme->setBackgroundColour(colours::buttonGrey);
-
-    for (int i = 1; i <= kGameLength; ++i) {
-        const QRect slot = twips(180 + 630 * ((i - 1) % 10), i <= 10 ? 5220 : 5550, 495, 255);
-        lblPrazno[i] = label(this, slot, arial(11.25), Qt::AlignHCenter | Qt::AlignTop);
-        lblPrazno[i]->setText(QString::number(i));
-        setBackground(lblPrazno[i], kSlotCyan);
-        imgOpan[i] = image(this, slot, QStringLiteral(":/opanak.gif"));
-        imgOpan[i]->hide();
-    }
-    // Pictures lie under the panels, as on a form where images are drawn on its own surface.
-    imgMudrica->lower();
-    imgSlika->lower();
-}
-
-void frmGlavna::setTabOrder()
-{
-    const QWidget *order[] = {cmdOdgovor[1], cmdOdgovor[2], cmdOdgovor[3], cmdOdgovor[4],
-                              cmdLingvar,    cmdLista,      cmdRec,        cmdKraj,
-                              cmdDalje,      cmdPrekid,     cmdOglas};
-    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
-        QWidget::setTabOrder(const_cast<QWidget *>(order[i]), const_cast<QWidget *>(order[i + 1]));
 }
 
 void frmGlavna::ResetTimeBar()
@@ -209,7 +62,7 @@ void frmGlavna::EnterGameMode()
     for (int i = 1; i <= kGameLength; ++i) {
         imgOpan[i]->hide();
         lblPrazno[i]->show();
-        setBackground(lblPrazno[i], kSlotCyan);
+        setBackground(lblPrazno[i], colours::slotCyan);
     }
     lblBrPitanja->clear();
     lblPitanje->clear();
@@ -233,4 +86,59 @@ void frmGlavna::cmdLingvar_Click()
 void frmGlavna::cmdPrekid_Click()
 {
     EnterIdleMode();
+}
+
+QString frmGlavna::workTextShown() const
+{
+    return QString::fromStdString(cp1251::toUtf8(module.workText));
+}
+
+// Raises a counter by one and shows it as plain digits.
+void frmGlavna::showCount(QLabel *label, std::int16_t &counter)
+{
+    counter += 1;
+    label->setText(QString::number(counter));
+}
+
+void frmGlavna::CloseAsUnanswered()
+{
+    AnswerLetter(session.correctPosition, module.workText);
+    lblIzvestaj->setText(QStringLiteral("Нисте одговорили на питање. Тачан је одговор ") +
+                         workTextShown() + QStringLiteral("."));
+    showCount(lblBrBezO, session.unansweredCount);
+    for (int i = 1; i <= session.answerCount; ++i)
+        cmdOdgovor[i]->setEnabled(false);
+}
+
+void frmGlavna::Timer1_Timer()
+{
+    const float x = pctVreme->penPosition();
+    pctVreme->drawVerticalLine(x, timebar::StrokeIsRed(x) ? colours::lightRed : colours::navy);
+    pctVreme->setPenPosition(x + static_cast<float>(pctVreme->penWidth()));
+    if (timebar::TimeIsUp(pctVreme->penPosition())) {
+        Timer1->stop();
+        CloseAsUnanswered();
+    }
+}
+
+void frmGlavna::cmdOdgovor_Click(std::int16_t Index)
+{
+    Timer1->stop();
+    cmdOdgovor[Index]->setBackgroundColour(colours::yellow);
+    for (int i = 1; i <= session.answerCount; ++i)
+        cmdOdgovor[i]->setEnabled(false);
+    AnswerLetter(session.correctPosition, module.workText);
+    std::string chosen;
+    AnswerLetter(Index, chosen);
+    if (chosen != module.workText) {
+        lblIzvestaj->setText(QStringLiteral("Погрешили сте! Тачан је одговор ") + workTextShown() +
+                             QStringLiteral("."));
+        showCount(lblBrNetO, session.wrongCount);
+        return;
+    }
+    lblIzvestaj->setText(QStringLiteral("Тачно! "));
+    showCount(lblBrTacO, session.correctCount);
+    imgOpan[session.questionNumber]->show();
+    if (timebar::EarnsRedTime(pctVreme->penPosition()))
+        showCount(lblBrCrVr, session.redTimeCount);
 }
