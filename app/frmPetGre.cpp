@@ -13,7 +13,8 @@ frmPetGre::frmPetGre(QWidget *parent) : ScreenDialog(twipsSize(3240, 2160), pare
     setFont(arial(9.75));
     setBackground(this, Qt::white);
 
-    Label1 = new TitleStrip(QStringLiteral("  Нема довољно опанака!"), twips(0, 0, 3255, 255), this);
+    Label1 =
+        new TitleStrip(QStringLiteral("  Нема довољно опанака!"), twips(0, 0, 3255, 255), this);
 
     // The two blanks after "питања" are part of the text.
     Label2 = new QLabel(QStringLiteral("Потребно је да одговорима на првих десет питања  стекнете "

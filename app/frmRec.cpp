@@ -30,10 +30,10 @@ frmRec::frmRec(QWidget *parent) : ScreenDialog(twipsSize(6615, 4125), parent)
 
     Label1 = new TitleStrip(QStringLiteral("  Реч, две о програму"), twips(0, 0, 6615, 255), this);
     Label2 = line(this, twips(240, 360, 4695, 255), QString());
-    Label3 = line(this, twips(240, 600, 5535, 255),
-                  QStringLiteral("Програмирао: тим програма Лингвар"));
-    Label4 = line(this, twips(240, 840, 5535, 255),
-                  QStringLiteral("Илустровао: тим програма Лингвар; сличице: Twemoji (CC-BY 4.0)"));
+    Label3 = line(this, twips(240, 600, 5535, 255), QStringLiteral("Програмирао: тим Лингвара"));
+    // As wide as the paragraph below, so that the illustration credit is not cut off.
+    Label4 = line(this, twips(240, 840, 6135, 255),
+                  QStringLiteral("Илустровао: тим Лингвара; Twemoji (CC-BY 4.0), Lobster (OFL)"));
     Label5 = line(this, twips(240, 1080, 3735, 255), QString());
     Label14 = line(this, twips(240, 1320, 6135, 495),
                    QStringLiteral("Аутор се захваљује многобројним корисницима прве верзије који "
@@ -41,20 +41,22 @@ frmRec::frmRec(QWidget *parent) : ScreenDialog(twipsSize(6615, 4125), parent)
     Label14->setWordWrap(true);
     Label6 = line(this, twips(240, 1920, 4575, 255),
                   QStringLiteral("Овај програм намењен је пре свега..."), navy);
-    Label7 = line(this, twips(240, 2160, 6375, 255),
-                  QStringLiteral("...онима који осим гибанице и пребранца воле још понешто српско..."),
-                  navy);
-    Label8 = line(this, twips(240, 2400, 6015, 255),
-                  QStringLiteral("...онима који нису у заблуди да знају матерњи језик само зато што"),
-                  navy);
-    Label9 = line(this, twips(240, 2640, 6015, 255), QStringLiteral("   су рођени као Срби..."), navy);
-    Label10 = line(this, twips(240, 2880, 6015, 255),
-                   QStringLiteral("...онима који знају да не знају довољно о Србији, Србима, српској"),
-                   navy);
-    Label11 = line(this, twips(240, 3120, 6015, 255), QStringLiteral("   историји и култури..."), navy);
-    Label12 = line(this, twips(240, 3360, 6015, 255),
-                   QStringLiteral("...а нарочито онима који су свесни да волети свој народ не значи"),
-                   navy);
+    Label7 = line(
+        this, twips(240, 2160, 6375, 255),
+        QStringLiteral("...онима који осим гибанице и пребранца воле још понешто српско..."), navy);
+    Label8 = line(
+        this, twips(240, 2400, 6015, 255),
+        QStringLiteral("...онима који нису у заблуди да знају матерњи језик само зато што"), navy);
+    Label9 =
+        line(this, twips(240, 2640, 6015, 255), QStringLiteral("   су рођени као Срби..."), navy);
+    Label10 = line(
+        this, twips(240, 2880, 6015, 255),
+        QStringLiteral("...онима који знају да не знају довољно о Србији, Србима, српској"), navy);
+    Label11 =
+        line(this, twips(240, 3120, 6015, 255), QStringLiteral("   историји и култури..."), navy);
+    Label12 = line(
+        this, twips(240, 3360, 6015, 255),
+        QStringLiteral("...а нарочито онима који су свесни да волети свој народ не значи"), navy);
     Label13 = line(this, twips(240, 3600, 2775, 255), QStringLiteral("   мрзети друге."), navy);
     cmdIzlaz = new QPushButton(QStringLiteral("Излаз"), this);
     cmdIzlaz->setGeometry(twips(5400, 3660, 855, 375));

@@ -1,12 +1,14 @@
 #include "AppFolders.h"
-#include "frmGlavna.h"
-
+#include "AppIcon.h"
 #include "ScreenDialog.h"
+#include "frmGlavna.h"
+#include "frmNaslov.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QStyleFactory>
 #include <iostream>
+#include <memory>
 
 int main(int argc, char *argv[])
 {
@@ -14,19 +16,25 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("lingvar"));
     QApplication::setApplicationDisplayName(QStringLiteral("Лингвар"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setWindowIcon(appIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("rs.lingvar.Lingvar"));
 
     Module1 module;
     module.folders = LocateAppFolders();
+    std::unique_ptr<frmGlavna> main;
     try {
-        frmGlavna main(module);
-        centreOnScreen(&main);
-        main.show();
+        // The title screen loads the main screen hidden, then hands over to it.
+        frmNaslov title([&]() -> QWidget * {
+            main = std::make_unique<frmGlavna>(module);
+            centreOnScreen(main.get());
+            return main.get();
+        });
         return app.exec();
     } catch (const BankError &error) {
-        const QString message = QString::fromUtf8(error.what());
-        std::cerr << error.what() << '\n';
+        std::cerr << "lingvar: " << error.what() << '\n';
         QMessageBox::critical(nullptr, QStringLiteral("Лингвар"),
-                              QStringLiteral("Програм не може да почне.\n\n") + message);
+                              QStringLiteral("Програм не може да почне.\n\n") +
+                                  QString::fromUtf8(error.what()));
         return 1;
     }
 }

@@ -102,7 +102,8 @@ std::optional<BankProblem> CheckRecord(std::string_view stored)
 {
     const Record record = SplitRecord(stored);
     if (!record.hasSeparator)
-        return BankProblem{0, text("ред нема ниједан знак за раздвајање (бајт 1), па није питање.")};
+        return BankProblem{0,
+                           text("ред нема ниједан знак за раздвајање (бајт 1), па није питање.")};
     const auto count = static_cast<int>(record.answers.size());
     if (count < 2 || count > 4)
         return BankProblem{0, "питање има " + counted(count, "одговор", "одговора") +
@@ -129,7 +130,8 @@ std::optional<BankProblem> CheckBankLines(const std::vector<std::string> &lines)
         const int line = static_cast<int>(i) + 1;
         if (lines[i] == kBlockMarker) {
             if (++markers > kBlockCount)
-                return BankProblem{line, text("седма ознака „**“; датотека има тачно шест блокова.")};
+                return BankProblem{line,
+                                   text("седма ознака „**“; датотека има тачно шест блокова.")};
             markerLine[markers] = line;
             size[markers] = inBlock;
             inBlock = 0;
@@ -140,7 +142,8 @@ std::optional<BankProblem> CheckBankLines(const std::vector<std::string> &lines)
         if (++records > kMaxQuestions)
             return BankProblem{line, text("датотека има више од 600 питања.")};
         if (++inBlock > kMaxBlockSize)
-            return BankProblem{line, "блок " + number(markers + 1) + text(" има више од 300 питања.")};
+            return BankProblem{line,
+                               "блок " + number(markers + 1) + text(" има више од 300 питања.")};
         if (markers == 0 && inBlock > kPictureCount)
             return BankProblem{line, text("блок 1 има више од 39 питања, колико има слика.")};
         if (auto problem = CheckRecord(lines[i])) {

@@ -18,8 +18,7 @@ std::string describe(const std::filesystem::path &file, int line, const std::str
 
 BankError::BankError(const std::filesystem::path &file, int line, const std::string &reason)
     : std::runtime_error(describe(file, line, reason)), m_line(line)
-{
-}
+{}
 
 void LoadQuestionBank(QuestionBank &bank, std::string &workText,
                       const std::filesystem::path &folder, Random &random)

@@ -18,7 +18,8 @@ void Random::SeedFromClock()
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
-    m_engine.seed(static_cast<std::uint32_t>(local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec));
+    m_engine.seed(
+        static_cast<std::uint32_t>(local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec));
 }
 
 double Random::Next()

@@ -11,6 +11,7 @@
 // left-aligned in 12, and the date as "dd.mm.yyyy.".
 
 inline constexpr int kMaxScoreLines = 30;
+inline constexpr int kScoreLineLength = 29;
 inline constexpr const char *kScoreFileName = "Lista.txt";
 
 using ScoreEntry = std::string;
@@ -36,16 +37,20 @@ ScoreDate Today();
 // not begin with a number or the number does not fit a signed 16-bit value.
 std::int16_t ScoreOf(std::string_view line);
 
-// playerName is Windows-1251 bytes.
-ScoreEntry BuildScoreLine(std::string_view playerName, std::int16_t score, const ScoreDate &date);
+// playerName is Windows-1251 bytes. A score or name too long for its field keeps its leftmost
+// characters.
+ScoreEntry BuildScoreLine(std::string_view playerName, std::int16_t score,
+                          const ScoreDate &date = Today());
 
-// Fills list from folder/Lista.txt; a missing or unreadable file is an empty list.
+// Fills list from folder/Lista.txt; a missing or unreadable file is an empty list. CR LF, a lone
+// CR and a lone LF each end a line.
 void LoadScoreList(ScoreList &list, const std::filesystem::path &folder);
 
 // Puts line into list at its place and rewrites folder/Lista.txt so that a crash or a full disk
-// never leaves it half written. Returns false, with the file on disk as it was, when the
-// rewrite failed.
+// never leaves it half written. Returns false, with the file on disk and list as they were,
+// when the rewrite failed.
 bool AddScoreLine(ScoreList &list, const ScoreEntry &line, const std::filesystem::path &folder);
 
-// Deletes the list file; a missing file, or one that cannot be deleted, is ignored.
+// Deletes the list file; a missing file, or one that cannot be deleted, is ignored. list in
+// memory is not touched.
 void ClearScoreList(const std::filesystem::path &folder);

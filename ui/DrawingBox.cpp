@@ -1,7 +1,7 @@
 #include "DrawingBox.h"
 
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QPen>
 
 DrawingBox::DrawingBox(QWidget *parent) : QWidget(parent)
@@ -47,8 +47,9 @@ void DrawingBox::paintEvent(QPaintEvent *event)
     if (m_image.isNull())
         p.fillRect(event->rect(), m_background);
     else
-        p.drawImage(event->rect(), m_image, QRectF(event->rect().topLeft() * m_image.devicePixelRatio(),
-                                                   event->rect().size() * m_image.devicePixelRatio()));
+        p.drawImage(event->rect(), m_image,
+                    QRectF(event->rect().topLeft() * m_image.devicePixelRatio(),
+                           event->rect().size() * m_image.devicePixelRatio()));
 }
 
 void DrawingBox::resizeEvent(QResizeEvent *)

@@ -84,8 +84,11 @@ void MainScreenLayout::buildPictures()
 {
     FraMudrica = panel(this, twips(120, 600, 9195, 5295), kGrey);
     imgNaKantaru = image(FraMudrica, twips(2280, 240, 4710, 4335), QStringLiteral(":/kantar.gif"));
+    imgNaKantaru->setAccessibleName(QStringLiteral("Мудрица на кантару"));
     imgMudrica = image(this, twips(7500, 120, 1785, 1725), QStringLiteral(":/mudrica.jpg"));
+    imgMudrica->setAccessibleName(QStringLiteral("Мудрица"));
     imgSlika = image(this, twips(7500, 120, 1695, 1950), QString());
+    imgSlika->setAccessibleName(QStringLiteral("Слика уз питање"));
 }
 
 QLabel *MainScreenLayout::buildCounter(QFrame *&box, int top, const char *first, const char *second)
@@ -94,6 +97,8 @@ QLabel *MainScreenLayout::buildCounter(QFrame *&box, int top, const char *first,
     label(box, twips(40, 0, 1215, 255), arial(9.75))->setText(QString::fromUtf8(first));
     label(box, twips(40, 210, 1215, 255), arial(9.75))->setText(QString::fromUtf8(second));
     QLabel *number = label(box, twips(1260, 120, 375, 280), arial(11.25, true), Qt::AlignCenter);
+    number->setAccessibleDescription(QString::fromUtf8(first) + QLatin1Char(' ') +
+                                     QString::fromUtf8(second));
     setBackground(number, kCounterNumber);
     setTextColour(number, Qt::white);
     return number;
@@ -137,6 +142,7 @@ void MainScreenLayout::buildGameArea()
     pctVreme = new DrawingBox(this);
     pctVreme->setGeometry(twips(180, 4980, 9135, 135));
     pctVreme->setBackgroundColour(colours::buttonGrey);
+    pctVreme->setAccessibleName(QStringLiteral("Време за одговор"));
 
     for (int i = 1; i <= kSlots; ++i) {
         const QRect slot = twips(180 + 630 * ((i - 1) % 10), i <= 10 ? 5220 : 5550, 495, 255);
@@ -144,6 +150,7 @@ void MainScreenLayout::buildGameArea()
         lblPrazno[i]->setText(QString::number(i));
         setBackground(lblPrazno[i], colours::slotCyan);
         imgOpan[i] = image(this, slot, QStringLiteral(":/opanak.gif"));
+        imgOpan[i]->setAccessibleName(QStringLiteral("Опанак за питање %1").arg(i));
         imgOpan[i]->hide();
     }
     // Pictures lie under the panels, as on a form where images are drawn on its own surface.
@@ -160,3 +167,9 @@ void MainScreenLayout::setTabOrder()
         QWidget::setTabOrder(const_cast<QWidget *>(order[i]), const_cast<QWidget *>(order[i + 1]));
 }
 
+void MainScreenLayout::showCounter(QLabel *counter, int value)
+{
+    counter->setText(QString::number(value));
+    counter->setAccessibleName(counter->accessibleDescription() + QStringLiteral(": ") +
+                               counter->text());
+}

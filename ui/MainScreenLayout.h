@@ -20,6 +20,9 @@ public:
 
     explicit MainScreenLayout(QWidget *parent = nullptr);
 
+    // Shows a counter's value; a screen reader hears it with the counter's caption.
+    static void showCounter(QLabel *counter, int value);
+
     // menu row
     ColourButton *cmdLingvar, *cmdLista, *cmdRec, *cmdOglas, *cmdKraj;
     // the frame over the game area, and the pictures at the top right

@@ -123,15 +123,15 @@ private slots:
             w.cmdOdgovor[i]->show();
         // the menu buttons are disabled in a game, so Tab skips them
         const QList<QWidget *> expected = {w.cmdOdgovor[1], w.cmdOdgovor[2], w.cmdOdgovor[3],
-                                           w.cmdOdgovor[4], w.cmdDalje, w.cmdPrekid};
+                                           w.cmdOdgovor[4], w.cmdDalje,      w.cmdPrekid};
         w.cmdOdgovor[1]->setFocus();
         for (int i = 1; i < expected.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), expected[i]);
         }
         QWidget *chain = w.cmdOdgovor[4]->nextInFocusChain();
-        const QList<QWidget *> menu = {w.cmdLingvar, w.cmdLista, w.cmdRec, w.cmdKraj,
-                                       w.cmdDalje, w.cmdPrekid, w.cmdOglas};
+        const QList<QWidget *> menu = {w.cmdLingvar, w.cmdLista,  w.cmdRec,  w.cmdKraj,
+                                       w.cmdDalje,   w.cmdPrekid, w.cmdOglas};
         for (QWidget *next : menu) {
             while (!qobject_cast<QPushButton *>(chain))
                 chain = chain->nextInFocusChain();

@@ -2,6 +2,7 @@
 
 #include "BankBuilder.h"
 #include "Module1.h"
+#include "PictureArchive.h"
 
 #include <QTemporaryDir>
 #include <memory>
@@ -19,6 +20,23 @@ struct TestModule
     }
 
     std::string path(const char *name) const { return dir.filePath(name).toStdString(); }
+
+    // A picture archive of full size holding a small red GIF at the start of every picture.
+    void writeArchive()
+    {
+        static const unsigned char kGif[] = {0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x04, 0x00, 0x04,
+                                             0x00, 0xf0, 0x00, 0x00, 0xff, 0x00, 0x00, 0x00, 0x00,
+                                             0x00, 0x21, 0xf9, 0x04, 0x00, 0x00, 0x00, 0x00, 0x00,
+                                             0x2c, 0x00, 0x00, 0x00, 0x00, 0x04, 0x00, 0x04, 0x00,
+                                             0x00, 0x02, 0x04, 0x84, 0x8f, 0x09, 0x05, 0x00, 0x3b};
+        std::string archive(kPictureArchiveSize, '\0');
+        for (int key = kFirstPictureKey; key <= kLastPictureKey; ++key) {
+            const auto place = FindPicture(key);
+            archive.replace(place->offset - 1, sizeof kGif, reinterpret_cast<const char *>(kGif),
+                            sizeof kGif);
+        }
+        testbank::write(path(kPictureArchiveName), archive);
+    }
 
     QTemporaryDir dir;
     std::unique_ptr<Module1> module;

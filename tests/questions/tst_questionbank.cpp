@@ -181,14 +181,22 @@ private slots:
     {
         QTest::addColumn<QString>("head");
         QTest::addColumn<QString>("line");
-        QTest::newRow("J") << "J" << "Која реченица нема језичку грешку?";
-        QTest::newRow("P") << "P" << "Која реченица нема правописну грешку?";
-        QTest::newRow("{") << "{" << "Шта је боље рећи?";
-        QTest::newRow("G") << "G" << "Која реченица нема граматичку грешку?";
-        QTest::newRow("S") << "S" << "На слици десно је:";
-        QTest::newRow("lower-case j") << "j" << "j";
-        QTest::newRow("code and more") << "SS" << "SS";
-        QTest::newRow("free text") << "Ко је писац?" << "Ко је писац?";
+        QTest::newRow("J") << "J"
+                           << "Која реченица нема језичку грешку?";
+        QTest::newRow("P") << "P"
+                           << "Која реченица нема правописну грешку?";
+        QTest::newRow("{") << "{"
+                           << "Шта је боље рећи?";
+        QTest::newRow("G") << "G"
+                           << "Која реченица нема граматичку грешку?";
+        QTest::newRow("S") << "S"
+                           << "На слици десно је:";
+        QTest::newRow("lower-case j") << "j"
+                                      << "j";
+        QTest::newRow("code and more") << "SS"
+                                       << "SS";
+        QTest::newRow("free text") << "Ко је писац?"
+                                   << "Ко је писац?";
     }
     void questionLine()
     {

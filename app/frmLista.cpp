@@ -1,0 +1,67 @@
+#include "frmLista.h"
+
+#include "Cp1251.h"
+#include "Fonts.h"
+#include "TitleStrip.h"
+#include "Twips.h"
+
+#include <QListWidget>
+#include <QPushButton>
+
+frmLista::frmLista(Module1 &module, QWidget *parent)
+    : ScreenDialog(twipsSize(6120, 5460), parent), m_module(module)
+{
+    setFont(arial(9.75));
+
+    Label1 = new TitleStrip(QStringLiteral("  Листа најбољих"), twips(0, 0, 5535, 255), this);
+    List1 = new QListWidget(this);
+    List1->setGeometry(twips(360, 600, 5415, 4110));
+    List1->setFont(courierNew(12, true));
+    cmdIzlaz = new QPushButton(QStringLiteral("Излаз"), this);
+    cmdIzlaz->setGeometry(twips(360, 4920, 975, 375));
+    cmdBrisi = new QPushButton(QStringLiteral("Поништи листу"), this);
+    cmdBrisi->setGeometry(twips(4080, 4920, 1695, 375));
+
+    QWidget::setTabOrder(cmdIzlaz, List1);
+    QWidget::setTabOrder(List1, cmdBrisi);
+    cmdIzlaz->setFocus();
+
+    connect(cmdBrisi, &QPushButton::clicked, this, &frmLista::cmdBrisi_Click);
+    connect(cmdIzlaz, &QPushButton::clicked, this, &frmLista::cmdIzlaz_Click);
+
+    Form_Load();
+}
+
+void frmLista::Form_Load()
+{
+    ScoreList &list = m_module.scoreList;
+    LoadScoreList(list, m_module.folders.writeFolder);
+    List1->clear();
+    if (list.count == 0) {
+        showEmpty();
+        return;
+    }
+    cmdBrisi->setEnabled(true);
+    for (int i = 1; i <= list.count; ++i) {
+        List1->addItem(QString::asprintf("%3d.", i) +
+                       QString::fromStdString(cp1251::toUtf8(list.lines[i])));
+    }
+}
+
+void frmLista::showEmpty()
+{
+    List1->clear();
+    List1->addItem(QStringLiteral(" Нема уписаних."));
+    cmdBrisi->setEnabled(false);
+}
+
+void frmLista::cmdBrisi_Click()
+{
+    ClearScoreList(m_module.folders.writeFolder);
+    showEmpty();
+}
+
+void frmLista::cmdIzlaz_Click()
+{
+    closeScreen();
+}

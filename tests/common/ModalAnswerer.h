@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <deque>
+#include <functional>
+
+// Answers the modal screens a test opens, one action per screen in the order they come up.
+// Each action gets the screen; it usually clicks one of its buttons.
+class ModalAnswerer : public QObject
+{
+public:
+    using Action = std::function<void(QWidget *)>;
+
+    ModalAnswerer()
+    {
+        m_timer.setInterval(5);
+        connect(&m_timer, &QTimer::timeout, this, [this] { poll(); });
+        m_timer.start();
+    }
+
+    ModalAnswerer &then(Action action)
+    {
+        m_actions.push_back(std::move(action));
+        return *this;
+    }
+
+    // How many screens were answered, and how many actions are left over.
+    int answered() const { return m_answered; }
+    bool done() const { return m_actions.empty(); }
+    QStringList seen() const { return m_seen; }
+
+    template <class Screen, class Button> static Action click(Button *Screen::*button)
+    {
+        return [button](QWidget *w) {
+            if (auto *screen = qobject_cast<Screen *>(w))
+                (screen->*button)->click();
+            else
+                qWarning("ModalAnswerer: %s came up instead", w->metaObject()->className());
+        };
+    }
+
+private:
+    void poll()
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || modal == m_last || m_actions.empty())
+            return;
+        m_last = modal;
+        m_seen << QString::fromLatin1(modal->metaObject()->className());
+        Action action = std::move(m_actions.front());
+        m_actions.pop_front();
+        ++m_answered;
+        action(modal);
+    }
+
+    QTimer m_timer;
+    std::deque<Action> m_actions;
+    QPointer<QWidget> m_last;
+    int m_answered = 0;
+    QStringList m_seen;
+};
