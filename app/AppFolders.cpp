@@ -17,11 +17,15 @@ bool isWritable(const QString &folder)
 
 AppFolders LocateAppFolders()
 {
-    const QString own = QDir(QCoreApplication::applicationDirPath()).canonicalPath();
-    QString write = own;
-    if (!isWritable(own)) {
+    return LocateAppFolders(QDir(QCoreApplication::applicationDirPath()).canonicalPath());
+}
+
+AppFolders LocateAppFolders(const QString &ownFolder)
+{
+    QString write = ownFolder;
+    if (!isWritable(ownFolder)) {
         write = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
         QDir().mkpath(write);
     }
-    return AppFolders{own.toStdString(), write.toStdString()};
+    return AppFolders{ownFolder.toStdString(), write.toStdString()};
 }

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Renders the hand-drawn SVG sources in assets/src and assets/icons to the
 # pictures the program ships, at their exact sizes and formats, then checks them.
+# Each screen picture also gets a double-size "@2x" twin, drawn from the same
+# source, for desktops that scale by 2.
 #
 #   tools/render-artwork.sh             render everything and check it
 #   tools/render-artwork.sh --outlines  first rewrite the title's letter outlines
@@ -27,7 +29,7 @@ outlines=0
 for arg in "$@"; do
     case $arg in
         --outlines) outlines=1 ;;
-        -h|--help) sed -n '2,12p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+        -h|--help) sed -n '2,14p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
         *) echo "render-artwork: unknown option $arg" >&2; exit 2 ;;
     esac
 done
@@ -90,22 +92,33 @@ gif_on_background() { # png background out.gif
 
 mkdir -p "$icons"
 
-# Title: gradients over the whole picture, so dithering does it good.
-raster "$src/naslov.svg" 458 130 "$work/naslov.png"
-convert "$work/naslov.png" -alpha off -dither FloydSteinberg -colors 256 "$out/naslov.gif"
+# The screen pictures at a scale: 1 gives the files the program shows, 2 their
+# "@2x" twins for a desktop that scales by 2.
+render_pictures() { # scale
+    local s=$1 x=
+    [ "$s" -eq 1 ] || x=@${s}x
 
-raster "$src/kantar.svg" 314 289 "$work/kantar.png"
-gif_on_background "$work/kantar.png" "rgb(192,192,192)" "$out/kantar.gif"
+    # Title: gradients over the whole picture, so dithering does it good.
+    raster "$src/naslov.svg" $((458 * s)) $((130 * s)) "$work/naslov$x.png"
+    convert "$work/naslov$x.png" -alpha off -dither FloydSteinberg -colors 256 "$out/naslov$x.gif"
 
-raster "$src/oglas.svg" 182 66 "$work/oglas.png"
-gif_on_background "$work/oglas.png" "rgb(62,119,190)" "$out/oglas.gif"
+    raster "$src/kantar.svg" $((314 * s)) $((289 * s)) "$work/kantar$x.png"
+    gif_on_background "$work/kantar$x.png" "rgb(192,192,192)" "$out/kantar$x.gif"
 
-raster "$src/mudrica.svg" 119 115 "$work/mudrica.png"
-convert "$work/mudrica.png" -alpha off -strip -sampling-factor 1x1 -quality 92 "$out/mudrica.jpg"
+    raster "$src/oglas.svg" $((182 * s)) $((66 * s)) "$work/oglas$x.png"
+    gif_on_background "$work/oglas$x.png" "rgb(62,119,190)" "$out/oglas$x.gif"
 
-# The opanak is pixel art: every pixel is either opaque or fully clear.
-raster "$src/opanak.svg" 33 17 "$work/opanak.png"
-convert "$work/opanak.png" -channel A -threshold 50% +channel "$out/opanak.gif"
+    raster "$src/mudrica.svg" $((119 * s)) $((115 * s)) "$work/mudrica$x.png"
+    convert "$work/mudrica$x.png" -alpha off -strip -sampling-factor 1x1 -quality 92 "$out/mudrica$x.jpg"
+
+    # The opanak is pixel art: every pixel is either opaque or fully clear.
+    # Its runs lie on whole pixels, so at 2 each one becomes a crisp 2x2 block.
+    raster "$src/opanak.svg" $((33 * s)) $((17 * s)) "$work/opanak$x.png"
+    convert "$work/opanak$x.png" -channel A -threshold 50% +channel "$out/opanak$x.gif"
+}
+
+render_pictures 1
+render_pictures 2
 
 for n in 16 22 24 32 48 64 128 256; do
     dir=$icons/hicolor/${n}x${n}/apps
@@ -140,20 +153,30 @@ expect_border() { # file #RRGGBB
     [ "$odd" -eq 0 ] || fail "$1: $odd edge pixels are not $2"
 }
 
-expect "$out/naslov.gif" GIF 458 130
-expect "$out/kantar.gif" GIF 314 289
-expect "$out/mudrica.jpg" JPEG 119 115
-expect "$out/opanak.gif" GIF 33 17
-expect "$out/oglas.gif" GIF 182 66
+for s in 1 2; do
+    x=
+    [ "$s" -eq 1 ] || x=@${s}x
+    expect "$out/naslov$x.gif" GIF $((458 * s)) $((130 * s))
+    expect "$out/kantar$x.gif" GIF $((314 * s)) $((289 * s))
+    expect "$out/mudrica$x.jpg" JPEG $((119 * s)) $((115 * s))
+    expect "$out/opanak$x.gif" GIF $((33 * s)) $((17 * s))
+    expect "$out/oglas$x.gif" GIF $((182 * s)) $((66 * s))
+    expect_border "$out/kantar$x.gif" "#C0C0C0"
+    expect_border "$out/oglas$x.gif" "#3E77BE"
+
+    # The opanak's corners are see-through.
+    alpha=$(convert "$out/opanak$x.gif" -format '%[fx:p{0,0}.a]' info:)
+    [ "$alpha" = 0 ] || fail "$out/opanak$x.gif: corner is not transparent"
+done
 for n in 16 22 24 32 48 64 128 256; do
     expect "$icons/hicolor/${n}x${n}/apps/lingvar.png" PNG "$n" "$n"
 done
-expect_border "$out/kantar.gif" "#C0C0C0"
-expect_border "$out/oglas.gif" "#3E77BE"
 
-# The opanak's corners are see-through.
-alpha=$(convert "$out/opanak.gif" -format '%[fx:p{0,0}.a]' info:)
-[ "$alpha" = 0 ] || fail "$out/opanak.gif: corner is not transparent"
+# A run off the pixel grid in opanak.svg would blur the double-size opanak:
+# it must be the small one with every pixel doubled, nothing else.
+convert "$out/opanak.gif" -filter point -scale 200% "$work/opanak-doubled.png"
+differ=$(compare -metric AE "$out/opanak@2x.gif" "$work/opanak-doubled.png" null: 2>&1 || true)
+[ "$differ" = 0 ] || fail "$out/opanak@2x.gif: not the 1x opanak doubled ($differ pixels differ)"
 
 if [ $failed -ne 0 ]; then
     exit 1

@@ -151,6 +151,7 @@ void MainScreenLayout::buildGameArea()
         setBackground(lblPrazno[i], colours::slotCyan);
         imgOpan[i] = image(this, slot, QStringLiteral(":/opanak.gif"));
         imgOpan[i]->setAccessibleName(QStringLiteral("Опанак за питање %1").arg(i));
+        setBackground(imgOpan[i], kGrey); // the opanak covers the whole slot, number and all
         imgOpan[i]->hide();
     }
     // Pictures lie under the panels, as on a form where images are drawn on its own surface.

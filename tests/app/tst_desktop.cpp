@@ -1,0 +1,106 @@
+#include "AppFolders.h"
+#include "AppIcon.h"
+#include "ColourButton.h"
+#include "TestModule.h"
+#include "frmGlavna.h"
+#include "frmNaslov.h"
+#include "frmOglas.h"
+
+#include <QAccessible>
+#include <QImageReader>
+#include <QStandardPaths>
+#include <QtTest>
+
+class TestDesktop : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void everyPictureHasItsSizeAndFormat_data()
+    {
+        QTest::addColumn<QString>("resource");
+        QTest::addColumn<QByteArray>("format");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("title") << ":/naslov.gif" << QByteArray("gif") << QSize(458, 130);
+        QTest::newRow("steelyard") << ":/kantar.gif" << QByteArray("gif") << QSize(314, 289);
+        QTest::newRow("mascot") << ":/mudrica.jpg" << QByteArray("jpeg") << QSize(119, 115);
+        QTest::newRow("opanak") << ":/opanak.gif" << QByteArray("gif") << QSize(33, 17);
+        QTest::newRow("notice") << ":/oglas.gif" << QByteArray("gif") << QSize(182, 66);
+    }
+    void everyPictureHasItsSizeAndFormat()
+    {
+        QFETCH(QString, resource);
+        QFETCH(QByteArray, format);
+        QFETCH(QSize, size);
+        QImageReader reader(resource);
+        QCOMPARE(reader.format(), format);
+        QCOMPARE(reader.size(), size);
+        QVERIFY(!reader.read().isNull());
+    }
+
+    void thePicturesStandInTheirScreens()
+    {
+        TestModule t;
+        frmGlavna w(*t.module);
+        QCOMPARE(w.imgNaKantaru->pixmap().deviceIndependentSize().toSize(), QSize(314, 289));
+        QCOMPARE(w.imgMudrica->pixmap().deviceIndependentSize().toSize(), QSize(119, 115));
+        for (int i = 1; i <= kGameLength; ++i)
+            QCOMPARE(w.imgOpan[i]->pixmap().deviceIndependentSize().toSize(), QSize(33, 17));
+        frmNaslov title([]() -> QWidget * { return nullptr; });
+        QCOMPARE(title.imgNaslov->pixmap().deviceIndependentSize().toSize(), QSize(458, 130));
+        title.close();
+        frmOglas oglas;
+        QCOMPARE(oglas.Image1->pixmap().deviceIndependentSize().toSize(), QSize(182, 66));
+    }
+
+    void theIconComesInEverySize()
+    {
+        const QIcon icon = appIcon();
+        for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+            QVERIFY2(icon.availableSizes().contains(QSize(size, size)), qPrintable(QString::number(size)));
+    }
+
+    // A screen reader hears each answer with its letter, and each counter with its caption.
+    void controlsHaveAccessibleNames()
+    {
+        TestModule t;
+        t.writeArchive();
+        frmGlavna w(*t.module);
+        w.cmdLingvar->click();
+        for (QLabel *counter : {w.lblBrTacO, w.lblBrNetO, w.lblBrBezO, w.lblBrCrVr})
+            QVERIFY(counter->accessibleName().endsWith(QStringLiteral(": 0")));
+        QCOMPARE(w.lblBrTacO->accessibleName(), QStringLiteral("Тачни одговори: 0"));
+        w.cmdDalje->click();
+        w.cmdOdgovor[w.session.correctPosition]->click();
+        QCOMPARE(w.lblBrTacO->accessibleName(), QStringLiteral("Тачни одговори: 1"));
+        QCOMPARE(w.lblBrCrVr->accessibleName(), QStringLiteral("Црвено време: 1"));
+        for (int r = 1; r <= w.session.answerCount; ++r) {
+            const QString name = w.cmdOdgovor[r]->accessibleName();
+            QCOMPARE(name, w.cmdOdgovor[r]->text() + ": " + w.lblOdgovor[r]->text().trimmed());
+        }
+        for (QWidget *image : {static_cast<QWidget *>(w.imgNaKantaru), static_cast<QWidget *>(w.imgMudrica),
+                               static_cast<QWidget *>(w.imgSlika), static_cast<QWidget *>(w.imgOpan[1])})
+            QVERIFY(!image->accessibleName().isEmpty());
+    }
+
+    void writtenFilesGoToTheUserWhenTheProgramFolderIsReadOnly()
+    {
+        QTemporaryDir dir;
+        const AppFolders own = LocateAppFolders(dir.path());
+        QCOMPARE(own.writeFolder, own.dataFolder);
+        // a folder that cannot take a file: tests run as root, for whom permission bits do not
+        // count, so the folder is one that does not exist under a plain file
+        QFile blocker(dir.filePath("file"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        const QString readOnly = dir.filePath("file/lingvar");
+        const AppFolders installed = LocateAppFolders(readOnly);
+        QCOMPARE(QString::fromStdString(installed.dataFolder.string()), readOnly);
+        QCOMPARE(QString::fromStdString(installed.writeFolder.string()),
+                 QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+        QVERIFY(QFileInfo(QString::fromStdString(installed.writeFolder.string())).isDir());
+    }
+};
+
+QTEST_MAIN(TestDesktop)
+#include "tst_desktop.moc"
