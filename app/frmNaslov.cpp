@@ -1,6 +1,7 @@
 #include "frmNaslov.h"
 
 #include "ScreenDialog.h"
+#include "Pictures.h"
 #include "Twips.h"
 
 #include <QLabel>
@@ -23,7 +24,7 @@ frmNaslov::frmNaslov(std::function<QWidget *()> loadMain, QWidget *parent)
 
     imgNaslov = new QLabel(this);
     imgNaslov->setGeometry(rect());
-    imgNaslov->setPixmap(QPixmap(QStringLiteral(":/naslov.gif")));
+    imgNaslov->setPixmap(picture(QStringLiteral(":/naslov.gif")));
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(kTickMs);

@@ -3,6 +3,7 @@
 #include "Fonts.h"
 #include "Palette.h"
 #include "TitleStrip.h"
+#include "Pictures.h"
 #include "Twips.h"
 
 #include <QLabel>
@@ -35,7 +36,7 @@ frmOglas::frmOglas(QWidget *parent) : ScreenDialog(twipsSize(6315, 4545), parent
 
     Image1 = new QLabel(this);
     Image1->setGeometry(twips(1680, 360, 2730, 990));
-    Image1->setPixmap(QPixmap(QStringLiteral(":/oglas.gif")));
+    Image1->setPixmap(picture(QStringLiteral(":/oglas.gif")));
 
     Label2 = centredText(this, twips(120, 1440, 6015, 1695),
                          QStringLiteral("Znate dobro pitanje o srpskom jeziku\n"

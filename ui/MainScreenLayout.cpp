@@ -4,6 +4,7 @@
 #include "DrawingBox.h"
 #include "Fonts.h"
 #include "Palette.h"
+#include "Pictures.h"
 #include "Twips.h"
 
 #include <QFrame>
@@ -43,7 +44,7 @@ QLabel *image(QWidget *parent, const QRect &geometry, const QString &resource)
     l->setGeometry(geometry);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     if (!resource.isEmpty())
-        l->setPixmap(QPixmap(resource));
+        l->setPixmap(picture(resource));
     return l;
 }
 
