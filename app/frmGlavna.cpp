@@ -64,6 +64,9 @@ void frmGlavna::setGameAreaReachable(bool reachable)
          {cmdOdgovor[1], cmdOdgovor[2], cmdOdgovor[3], cmdOdgovor[4], cmdDalje, cmdPrekid}) {
         w->setFocusPolicy(policy);
         w->setAttribute(Qt::WA_TransparentForMouseEvents, !reachable);
+        // a covered button that kept the focus would still answer Space
+        if (!reachable && w->hasFocus())
+            cmdLingvar->setFocus();
     }
 }
 

@@ -1,7 +1,7 @@
 #include "frmNaslov.h"
 
-#include "ScreenDialog.h"
 #include "Pictures.h"
+#include "ScreenDialog.h"
 #include "Twips.h"
 
 #include <QLabel>

@@ -2,8 +2,8 @@
 
 #include "Fonts.h"
 #include "Palette.h"
-#include "TitleStrip.h"
 #include "Pictures.h"
+#include "TitleStrip.h"
 #include "Twips.h"
 
 #include <QLabel>

@@ -2,13 +2,13 @@
 
 #include "Cp1251.h"
 #include "Fonts.h"
+#include "Message.h"
 #include "TitleStrip.h"
 #include "Twips.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QValidator>
 
@@ -122,9 +122,9 @@ void frmUpis::cmdIzlaz_Click()
         return; // cannot happen: the box takes only what the code page holds
     const ScoreEntry line = BuildScoreLine(*name, m_module.finalScore);
     if (!AddScoreLine(m_module.scoreList, line, m_module.folders.writeFolder)) {
-        QMessageBox::warning(this, QStringLiteral("Лингвар"),
-                             QStringLiteral("Листа није сачувана: фасцикла није уписива или је "
-                                            "диск пун. Ранија листа је остала каква је била."));
+        showMessage(this, QMessageBox::Warning,
+                    QStringLiteral("Листа није сачувана: фасцикла није уписива или је диск пун. "
+                                   "Ранија листа је остала каква је била."));
         return;
     }
     m_tag = QStringLiteral("L");

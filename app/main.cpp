@@ -1,11 +1,11 @@
 #include "AppFolders.h"
 #include "AppIcon.h"
+#include "Message.h"
 #include "ScreenDialog.h"
 #include "frmGlavna.h"
 #include "frmNaslov.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QStyleFactory>
 #include <iostream>
 #include <memory>
@@ -32,9 +32,9 @@ int main(int argc, char *argv[])
         return app.exec();
     } catch (const BankError &error) {
         std::cerr << "lingvar: " << error.what() << '\n';
-        QMessageBox::critical(nullptr, QStringLiteral("Лингвар"),
-                              QStringLiteral("Програм не може да почне.\n\n") +
-                                  QString::fromUtf8(error.what()));
+        showMessage(nullptr, QMessageBox::Critical,
+                    QStringLiteral("Програм не може да почне.\n\n") +
+                        QString::fromUtf8(error.what()));
         return 1;
     }
 }

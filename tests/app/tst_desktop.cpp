@@ -58,7 +58,8 @@ private slots:
     {
         const QIcon icon = appIcon();
         for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
-            QVERIFY2(icon.availableSizes().contains(QSize(size, size)), qPrintable(QString::number(size)));
+            QVERIFY2(icon.availableSizes().contains(QSize(size, size)),
+                     qPrintable(QString::number(size)));
     }
 
     // A screen reader hears each answer with its letter, and each counter with its caption.
@@ -79,8 +80,9 @@ private slots:
             const QString name = w.cmdOdgovor[r]->accessibleName();
             QCOMPARE(name, w.cmdOdgovor[r]->text() + ": " + w.lblOdgovor[r]->text().trimmed());
         }
-        for (QWidget *image : {static_cast<QWidget *>(w.imgNaKantaru), static_cast<QWidget *>(w.imgMudrica),
-                               static_cast<QWidget *>(w.imgSlika), static_cast<QWidget *>(w.imgOpan[1])})
+        for (QWidget *image :
+             {static_cast<QWidget *>(w.imgNaKantaru), static_cast<QWidget *>(w.imgMudrica),
+              static_cast<QWidget *>(w.imgSlika), static_cast<QWidget *>(w.imgOpan[1])})
             QVERIFY(!image->accessibleName().isEmpty());
     }
 

@@ -46,8 +46,8 @@ private slots:
         QTest::addColumn<QStringList>("texts"); // the three result lines
         QTest::addColumn<bool>("offered");
         const QByteArray noFile = "-";
-        QTest::newRow("no correct answer") << 0 << 0 << noFile
-                                           << QStringList{" 0 ", "0 ", " 0 "} << false;
+        QTest::newRow("no correct answer")
+            << 0 << 0 << noFile << QStringList{" 0 ", "0 ", " 0 "} << false;
         QTest::newRow("all twenty in the red time")
             << 20 << 20 << noFile << QStringList{" 80 ", "20 ", " 100 "} << true;
         QTest::newRow("12 correct, 3 in the red time")
@@ -58,8 +58,8 @@ private slots:
             << 12 << 2 << listOf(descending(30, 50)) << QStringList{" 48 ", "2 ", " 50 "} << false;
         QTest::newRow("a full list takes a better score")
             << 12 << 3 << listOf(descending(30, 50)) << QStringList{" 48 ", "3 ", " 51 "} << true;
-        QTest::newRow("an empty list file") << 1 << 0 << QByteArray() << QStringList{" 4 ", "0 ", " 4 "}
-                                            << true;
+        QTest::newRow("an empty list file")
+            << 1 << 0 << QByteArray() << QStringList{" 4 ", "0 ", " 4 "} << true;
     }
     void theResultAndTheOfferOfTheList()
     {

@@ -95,6 +95,29 @@ private slots:
         QCOMPARE(w.session.wrongCount, 2);
     }
 
+    // The steelyard frame covers the game area, and the keyboard cannot reach under it either.
+    void nothingUnderTheFrameAnswersTheKeyboard()
+    {
+        TestModule t;
+        frmGlavna w(*t.module);
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        w.cmdLingvar->click();
+        w.cmdDalje->setFocus();
+        w.cmdPrekid->click();
+        QVERIFY(!w.cmdDalje->hasFocus());
+        for (int i = 0; i < 12; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget *focus = QApplication::focusWidget();
+            QVERIFY(focus != w.cmdDalje && focus != w.cmdPrekid && focus != w.cmdOdgovor[1]);
+        }
+        // a click where "Даље" lies lands on the frame
+        QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, w.cmdDalje->geometry().center());
+        QCOMPARE(w.session.questionNumber, 0);
+        QVERIFY(!w.Timer1->isActive());
+    }
+
     void resetErasesTheTimeBar()
     {
         TestModule t;

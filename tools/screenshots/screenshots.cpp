@@ -105,13 +105,13 @@ int main(int argc, char *argv[])
     save(&skor, "result");
 
     ScoreList list;
-    const std::pair<const char *, int> entries[] = {{"Милица", 96}, {"Јован", 83}, {"Ана", 71},
-                                                    {"Стефан", 64}, {"Ђорђе", 52}};
+    const std::pair<const char *, int> entries[] = {
+        {"Милица", 96}, {"Јован", 83}, {"Ана", 71}, {"Стефан", 64}, {"Ђорђе", 52}};
     for (const auto &[name, score] : entries)
-        AddScoreLine(list,
-                     BuildScoreLine(cp1251::literal(name), static_cast<std::int16_t>(score),
-                                    {6, 12, 2026}),
-                     module.folders.writeFolder);
+        AddScoreLine(
+            list,
+            BuildScoreLine(cp1251::literal(name), static_cast<std::int16_t>(score), {6, 12, 2026}),
+            module.folders.writeFolder);
     frmLista lista(module);
     lista.show();
     save(&lista, "list");
