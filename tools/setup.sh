@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs, and only those that are missing, so that a
-# machine that has them all is not sent to apt at all. With --test, also what the tests use.
+# machine that has them all is not sent to apt at all. With --test, also the validators of the
+# desktop entry and the AppStream file that the tests run.
 set -euo pipefail
 
 packages=(g++ cmake make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
           fontconfig fonts-liberation fonts-liberation2)
 if [ "${1:-}" = --test ]; then
-    packages+=(xvfb xauth xdotool imagemagick x11-utils desktop-file-utils appstream)
+    packages+=(desktop-file-utils appstream)
 fi
 
 missing=()

@@ -1,3 +1,4 @@
+#include "ScreenTesting.h"
 #include "TitleStrip.h"
 #include "frmDaNe.h"
 
@@ -8,33 +9,21 @@
 
 namespace {
 
-struct ModalRun
+// runModal once the window manager has activated the screen: keys go where the focus is.
+ModalRun runActive(ScreenDialog &screen, const std::function<void()> &probe,
+                   const std::function<void()> &leave)
 {
-    QWidget *modal = nullptr;
-    bool closedByLeave = false;
-};
-
-// Shows the screen modally and runs probe while it is up, then leave. Reports whether leave
-// closed it; the screen is closed in any case, so that a fault cannot hang the test.
-ModalRun runModal(ScreenDialog &screen, const std::function<void()> &probe,
-                  const std::function<void()> &leave)
-{
-    ModalRun run;
-    QTimer::singleShot(0, &screen, [&] {
-        run.modal = QApplication::activeModalWidget();
-        // keys go where the focus is, once the window manager has activated the screen
-        QVERIFY(QTest::qWaitForWindowActive(&screen));
-        probe();
-        leave();
-        run.closedByLeave = !screen.isVisible();
-        if (screen.isVisible())
-            screen.closeScreen();
-    });
-    screen.exec();
-    return run;
+    return runModal(
+        screen,
+        [&] {
+            QVERIFY(QTest::qWaitForWindowActive(&screen));
+            probe();
+        },
+        leave);
 }
 
-QWidget *keyTarget(QWidget *screen)
+// Where a key goes in the active window: the focused control, or the screen itself.
+QWidget *activeKeyTarget(QWidget *screen)
 {
     return QApplication::focusWidget() ? QApplication::focusWidget() : screen;
 }
@@ -64,13 +53,13 @@ private slots:
         QString mainTag = QStringLiteral(" ");
         frmDaNe d(mainTag);
         QString tagWhileAsking;
-        const ModalRun run = runModal(
+        const ModalRun run = runActive(
             d, [&] { tagWhileAsking = mainTag; },
             [&] {
                 if (keys.isEmpty())
                     QTest::mouseClick(yes ? d.cmdDa : d.cmdNe, Qt::LeftButton);
                 for (const QString &key : keys)
-                    QTest::keyClick(keyTarget(&d),
+                    QTest::keyClick(activeKeyTarget(&d),
                                     key == QLatin1String("Tab") ? Qt::Key_Tab : Qt::Key_Space);
             });
         QCOMPARE(run.modal, &d);
@@ -86,12 +75,12 @@ private slots:
         QWidget *focusAtOpen = nullptr;
         QWidget *focusAfterTab = nullptr;
         QImage shown;
-        runModal(
+        runActive(
             d,
             [&] {
                 focusAtOpen = QApplication::focusWidget();
                 shown = d.grab().toImage();
-                QTest::keyClick(keyTarget(&d), Qt::Key_Tab);
+                QTest::keyClick(activeKeyTarget(&d), Qt::Key_Tab);
                 focusAfterTab = QApplication::focusWidget();
             },
             [&] { d.cmdNe->click(); });
@@ -124,11 +113,11 @@ private slots:
         QString mainTag = QStringLiteral(" ");
         frmDaNe d(mainTag);
         QString tagAfter;
-        const ModalRun run = runModal(
+        const ModalRun run = runActive(
             d,
             [&] {
                 if (key)
-                    QTest::keyClick(keyTarget(&d), Qt::Key(key));
+                    QTest::keyClick(activeKeyTarget(&d), Qt::Key(key));
                 else
                     d.close();
                 tagAfter = mainTag;

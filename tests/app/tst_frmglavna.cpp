@@ -6,6 +6,18 @@
 #include <QFrame>
 #include <QtTest>
 
+namespace {
+
+// Shows the screen and waits until it is the active window, where the keyboard reaches it.
+[[nodiscard]] bool showActive(frmGlavna &w)
+{
+    w.show();
+    w.activateWindow();
+    return QTest::qWaitForWindowActive(&w);
+}
+
+} // namespace
+
 class TestFrmGlavna : public QObject
 {
     Q_OBJECT
@@ -100,9 +112,7 @@ private slots:
     {
         TestModule t;
         frmGlavna w(*t.module);
-        w.show();
-        w.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QVERIFY(showActive(w));
         w.cmdLingvar->click();
         w.cmdDalje->setFocus();
         w.cmdPrekid->click();
@@ -138,9 +148,7 @@ private slots:
     {
         TestModule t;
         frmGlavna w(*t.module);
-        w.show();
-        w.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QVERIFY(showActive(w));
         w.cmdLingvar->click();
         for (int i = 1; i <= 4; ++i)
             w.cmdOdgovor[i]->show();
@@ -175,9 +183,7 @@ private slots:
         QFETCH(int, key);
         TestModule t;
         frmGlavna w(*t.module);
-        w.show();
-        w.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QVERIFY(showActive(w));
         w.cmdLingvar->setFocus();
         QTest::keyClick(w.cmdLingvar, Qt::Key(key));
         QVERIFY(w.FraMudrica->isVisible());

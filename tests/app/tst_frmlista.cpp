@@ -1,46 +1,24 @@
-#include "Cp1251.h"
+#include "ScreenTesting.h"
+#include "TestFiles.h"
 #include "TestModule.h"
 #include "frmLista.h"
 
 #include <QFile>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
-#include <functional>
 
 namespace {
 
 const QString kEmptyRow = QStringLiteral(" Нема уписаних.");
 
-// Runs act on the screen once its modal loop runs. A screen that act leaves open is closed
-// afterwards, so that a failing check never leaves the test waiting.
-void whenModal(const std::function<void(ScreenDialog *)> &act)
+// The list file holding lines, in the stored encoding; whether it was written whole.
+[[nodiscard]] bool writeList(const QString &path, const QStringList &lines)
 {
-    QTimer::singleShot(0, [act] {
-        auto *screen = qobject_cast<ScreenDialog *>(QApplication::activeModalWidget());
-        if (!screen)
-            return;
-        act(screen);
-        if (screen->isVisible())
-            screen->closeScreen();
-    });
-}
-
-QStringList rows(const QListWidget *list)
-{
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out << list->item(i)->text();
-    return out;
-}
-
-void writeList(const QString &path, const QStringList &lines)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
+    QByteArrayList stored;
     for (const QString &line : lines)
-        f.write(QByteArray::fromStdString(cp1251::fromUtf8(line.toStdString()).value()) + "\r\n");
+        stored << windows1251(line);
+    return writeFile(path, fileOf(stored));
 }
 
 // Lines of the list, best first, with Cyrillic names.
@@ -53,16 +31,6 @@ QStringList sampleLines(int count)
                      .arg(QStringLiteral("Играч %1").arg(i), -12)
                      .arg(i % 28 + 1, 2, 10, QChar('0'));
     return lines;
-}
-
-QList<QWidget *> tabOrder(QWidget *first)
-{
-    QList<QWidget *> order{first};
-    for (QWidget *w = first->nextInFocusChain(); w != first; w = w->nextInFocusChain()) {
-        if ((w->focusPolicy() & Qt::TabFocus) && w->window() == first->window())
-            order << w;
-    }
-    return order;
 }
 
 } // namespace
@@ -82,7 +50,7 @@ private slots:
         QFETCH(bool, exists);
         TestModule t;
         if (exists)
-            writeList(t.dir.filePath(kScoreFileName), {});
+            QVERIFY(writeList(t.dir.filePath(kScoreFileName), {}));
         frmLista dlg(*t.module);
         dlg.show();
         QCOMPARE(rows(dlg.List1), QStringList{kEmptyRow});
@@ -105,7 +73,7 @@ private slots:
         QFETCH(int, shown);
         TestModule t;
         const QStringList lines = sampleLines(inFile);
-        writeList(t.dir.filePath(kScoreFileName), lines);
+        QVERIFY(writeList(t.dir.filePath(kScoreFileName), lines));
         t.module->scoreList.count = 0;
         frmLista dlg(*t.module);
         dlg.show();
@@ -136,7 +104,7 @@ private slots:
         QFETCH(bool, goneBefore);
         TestModule t;
         const QString file = t.dir.filePath(kScoreFileName);
-        writeList(file, sampleLines(3));
+        QVERIFY(writeList(file, sampleLines(3)));
         frmLista dlg(*t.module);
         dlg.show();
         QCOMPARE(dlg.List1->count(), 3);
@@ -156,13 +124,13 @@ private slots:
     void leftOnlyThroughIzlaz()
     {
         TestModule t;
-        writeList(t.dir.filePath(kScoreFileName), sampleLines(2));
+        QVERIFY(writeList(t.dir.filePath(kScoreFileName), sampleLines(2)));
         frmLista dlg(*t.module);
         bool stayed = false;
         bool closed = false;
         whenModal([&](ScreenDialog *screen) {
             for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter})
-                QTest::keyClick(screen->focusWidget() ? screen->focusWidget() : screen, key);
+                QTest::keyClick(keyTarget(screen), key);
             screen->close();
             stayed = screen->isVisible();
             dlg.cmdIzlaz->click();
@@ -177,7 +145,7 @@ private slots:
     void focusMovesIzlazListClear()
     {
         TestModule t;
-        writeList(t.dir.filePath(kScoreFileName), sampleLines(2));
+        QVERIFY(writeList(t.dir.filePath(kScoreFileName), sampleLines(2)));
         frmLista dlg(*t.module);
         dlg.show();
         QCOMPARE(dlg.focusWidget(), static_cast<QWidget *>(dlg.cmdIzlaz));

@@ -1,37 +1,11 @@
+#include "ScreenTesting.h"
 #include "frmSkor.h"
 
 #include <QFrame>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
-#include <functional>
 
 namespace {
-
-// Runs act on the screen once its modal loop runs. A screen that act leaves open is closed
-// afterwards, so that a failing check never leaves the test waiting.
-void whenModal(const std::function<void(ScreenDialog *)> &act)
-{
-    QTimer::singleShot(0, [act] {
-        auto *screen = qobject_cast<ScreenDialog *>(QApplication::activeModalWidget());
-        if (!screen)
-            return;
-        act(screen);
-        if (screen->isVisible())
-            screen->closeScreen();
-    });
-}
-
-// The widgets that Tab visits, in order, starting at first.
-QList<QWidget *> tabOrder(QWidget *first)
-{
-    QList<QWidget *> order{first};
-    for (QWidget *w = first->nextInFocusChain(); w != first; w = w->nextInFocusChain()) {
-        if ((w->focusPolicy() & Qt::TabFocus) && w->window() == first->window())
-            order << w;
-    }
-    return order;
-}
 
 // A mouse click near the top left corner of the button, as the player would aim at it: whatever
 // lies in front of the button there gets the click.
@@ -107,7 +81,7 @@ private slots:
         bool stayed = false;
         whenModal([&](ScreenDialog *screen) {
             for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter})
-                QTest::keyClick(screen->focusWidget() ? screen->focusWidget() : screen, key);
+                QTest::keyClick(keyTarget(screen), key);
             screen->close();
             stayed = screen->isVisible();
         });

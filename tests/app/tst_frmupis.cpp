@@ -1,4 +1,5 @@
-#include "Cp1251.h"
+#include "ScreenTesting.h"
+#include "TestFiles.h"
 #include "TestModule.h"
 #include "frmUpis.h"
 
@@ -10,7 +11,6 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
-#include <functional>
 
 namespace {
 
@@ -20,20 +20,6 @@ const QString kCapitals = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
 const QString kCapitalsCyrillic = QStringLiteral("АБЦДЕФГХИЈКЛМНОПЉРСТУВЊЏYЗ");
 const QString kPunctuation = QStringLiteral("[]\\;'{}|:\"");
 const QString kPunctuationCyrillic = QStringLiteral("шђжчћШЂЖЧЋ");
-
-// Runs act on the screen once its modal loop runs. A screen that act leaves open is closed
-// afterwards, so that a failing check never leaves the test waiting.
-void whenModal(const std::function<void(QWidget *)> &act)
-{
-    QTimer::singleShot(0, [act] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal)
-            return;
-        act(modal);
-        if (auto *screen = qobject_cast<ScreenDialog *>(modal); screen && screen->isVisible())
-            screen->closeScreen();
-    });
-}
 
 // Types keys the way a Latin keyboard sends them: Shift held for capitals and shifted marks.
 void typeKeys(QWidget *box, const QString &keys)
@@ -61,31 +47,12 @@ void paste(QLineEdit *box, const QString &text)
     box->paste();
 }
 
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return "<missing>";
-    return f.readAll();
-}
-
 // The list line for name and score, made today.
 QByteArray todaysLine(int score, const QString &name)
 {
-    const std::string bytes = cp1251::fromUtf8(name.toStdString()).value();
     return QByteArray::number(score).rightJustified(4) + "  " +
-           QByteArray::fromStdString(bytes).leftJustified(12) +
+           windows1251(name).leftJustified(12) +
            QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy.")).toLatin1();
-}
-
-QList<QWidget *> tabOrder(QWidget *first)
-{
-    QList<QWidget *> order{first};
-    for (QWidget *w = first->nextInFocusChain(); w != first; w = w->nextInFocusChain()) {
-        if ((w->focusPolicy() & Qt::TabFocus) && w->window() == first->window())
-            order << w;
-    }
-    return order;
 }
 
 } // namespace
@@ -223,17 +190,14 @@ private slots:
         QFETCH(int, row);
         TestModule t;
         const QString file = t.dir.filePath(kScoreFileName);
-        if (!before.isEmpty()) {
-            QFile f(file);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(before);
-        }
+        if (!before.isEmpty())
+            QVERIFY(writeFile(file, before));
         LoadScoreList(t.module->scoreList, t.module->folders.writeFolder);
         t.module->finalScore = std::int16_t(score);
         QString tag = QStringLiteral("U");
         frmUpis dlg(*t.module, tag);
         bool closed = false;
-        whenModal([&](QWidget *) {
+        whenModal([&](ScreenDialog *) {
             typeKeys(dlg.txtIme, keys);
             dlg.cmdIzlaz->click();
             closed = !dlg.isVisible();
@@ -264,7 +228,7 @@ private slots:
         frmUpis dlg(*t.module, tag);
         bool stayed = false;
         QString tagWhileOpen;
-        whenModal([&](QWidget *) {
+        whenModal([&](ScreenDialog *) {
             typeKeys(dlg.txtIme, keys);
             dlg.cmdIzlaz->click();
             stayed = dlg.isVisible();
@@ -284,15 +248,12 @@ private slots:
         TestModule t;
         const QString file = t.dir.filePath(kScoreFileName);
         const QByteArray before("  80  A           01.01.2026.\r\n");
-        QFile f(file);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(before);
-        f.close();
+        QVERIFY(writeFile(file, before));
         LoadScoreList(t.module->scoreList, t.module->folders.writeFolder);
         t.module->finalScore = 90;
         QString tag = QStringLiteral("U");
         frmUpis dlg(*t.module, tag);
-        whenModal([&](QWidget *) {
+        whenModal([&](ScreenDialog *) {
             typeKeys(dlg.txtIme, QStringLiteral("Ana"));
             dlg.cmdOdustani->click();
         });
@@ -308,7 +269,7 @@ private slots:
         QString tag = QStringLiteral("U");
         frmUpis dlg(*t.module, tag);
         bool stayed = false;
-        whenModal([&](QWidget *) {
+        whenModal([&](ScreenDialog *) {
             typeKeys(dlg.txtIme, QStringLiteral("Ana"));
             for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
                 QTest::keyClick(dlg.txtIme, key);
@@ -335,7 +296,7 @@ private slots:
         bool warning = false;
         bool stayed = false;
         QString tagWhileOpen;
-        whenModal([&](QWidget *) {
+        whenModal([&](ScreenDialog *) {
             typeKeys(dlg.txtIme, QStringLiteral("Ana"));
             QTimer::singleShot(0, [&] {
                 if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {

@@ -1,4 +1,5 @@
 #include "ScreenDialog.h"
+#include "ScreenTesting.h"
 #include "TitleStrip.h"
 #include "frmOglas.h"
 #include "frmPetGre.h"
@@ -10,7 +11,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QtTest>
-#include <functional>
 #include <memory>
 
 namespace {
@@ -54,36 +54,6 @@ Screen makeScreen(const QString &name)
         s.dialog.reset(d);
     }
     return s;
-}
-
-// Shows the screen modally and runs probe while it is up, then leave. Reports whether leave
-// closed it; the screen is closed in any case, so that a fault cannot hang the test.
-struct ModalRun
-{
-    QWidget *modal = nullptr;
-    bool closedByLeave = false;
-    int result = -1;
-};
-
-ModalRun runModal(ScreenDialog &screen, const std::function<void()> &probe,
-                  const std::function<void()> &leave)
-{
-    ModalRun run;
-    QTimer::singleShot(0, &screen, [&] {
-        run.modal = QApplication::activeModalWidget();
-        probe();
-        leave();
-        run.closedByLeave = !screen.isVisible();
-        if (screen.isVisible())
-            screen.closeScreen();
-    });
-    run.result = screen.exec();
-    return run;
-}
-
-QWidget *keyTarget(QWidget *screen)
-{
-    return screen->focusWidget() ? screen->focusWidget() : screen;
 }
 
 const QStringList kScreens = {"frmRec", "frmOglas", "frmPetGre"};

@@ -1,5 +1,6 @@
 #include "Cp1251.h"
 #include "ScoreList.h"
+#include "TestFiles.h"
 
 #include <QDate>
 #include <QDir>
@@ -29,33 +30,10 @@ std::string toStd(const QByteArray &b)
     return std::string(b.constData(), std::size_t(b.size()));
 }
 
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return "<missing>";
-    return f.readAll();
-}
-
-void writeFile(const QString &path, const QByteArray &content)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(content), content.size());
-}
-
 // A list line with the given score and name, dated 1 March 2026.
 QByteArray line(int score, const char *name)
 {
     return bytes(BuildScoreLine(win1251(name), std::int16_t(score), {1, 3, 2026}));
-}
-
-QByteArray fileOf(const QByteArrayList &lines)
-{
-    QByteArray out;
-    for (const QByteArray &l : lines)
-        out += l + "\r\n";
-    return out;
 }
 
 QByteArrayList linesOf(const ScoreList &list)
@@ -228,7 +206,7 @@ private slots:
         QFETCH(int, lowest);
         QTemporaryDir dir;
         if (exists)
-            writeFile(dir.filePath(kScoreFileName), content);
+            QVERIFY(writeFile(dir.filePath(kScoreFileName), content));
         ScoreList list;
         list.count = 5; // whatever an earlier load left behind is forgotten
         list.lowestScore = 9;
@@ -297,7 +275,7 @@ private slots:
         }
         byName["new"] = line(newScore, "new");
         if (!before.isEmpty())
-            writeFile(dir.filePath(kScoreFileName), fileOf(before));
+            QVERIFY(writeFile(dir.filePath(kScoreFileName), fileOf(before)));
 
         ScoreList list;
         LoadScoreList(list, folder);
@@ -318,7 +296,7 @@ private slots:
         QByteArrayList lines;
         for (int i = 1; i <= 35; ++i)
             lines << line(90 - i, "n");
-        writeFile(dir.filePath(kScoreFileName), fileOf(lines));
+        QVERIFY(writeFile(dir.filePath(kScoreFileName), fileOf(lines)));
         ScoreList list;
         LoadScoreList(list, folder);
         QVERIFY(add(list, line(95, "top"), folder));
@@ -331,7 +309,7 @@ private slots:
     {
         QTemporaryDir dir;
         const std::string folder = dir.path().toStdString();
-        writeFile(dir.filePath(kScoreFileName), "kupus\r\n  -3  minus\r\n");
+        QVERIFY(writeFile(dir.filePath(kScoreFileName), "kupus\r\n  -3  minus\r\n"));
         ScoreList list;
         LoadScoreList(list, folder);
         QVERIFY(add(list, line(1, "new"), folder));
@@ -346,7 +324,7 @@ private slots:
         QTemporaryDir dir;
         const std::string folder = dir.path().toStdString();
         const QByteArray old = fileOf({line(60, "old")});
-        writeFile(dir.filePath(kScoreFileName), old);
+        QVERIFY(writeFile(dir.filePath(kScoreFileName), old));
         const QByteArray path = QFile::encodeName(dir.filePath(kScoreFileName));
         QCOMPARE(::chmod(path.constData(), 0640), 0);
         const QString link = dir.filePath("holder");
@@ -388,7 +366,7 @@ private slots:
             watched = dir.filePath("plain");
             folder = (dir.path() + "/plain").toStdString();
         }
-        writeFile(watched, old);
+        QVERIFY(writeFile(watched, old));
         const QStringList entries = entriesIn(dir.path());
 
         ScoreList list;
@@ -450,7 +428,7 @@ private slots:
     void clearingLeavesOtherFilesAlone()
     {
         QTemporaryDir dir;
-        writeFile(dir.filePath("lista.txt.bak"), "x");
+        QVERIFY(writeFile(dir.filePath("lista.txt.bak"), "x"));
         QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("Lista.txt")));
         ClearScoreList(dir.path().toStdString());
         QCOMPARE(entriesIn(dir.path()), (QStringList{kScoreFileName, "lista.txt.bak"}));

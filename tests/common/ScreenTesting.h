@@ -1,0 +1,81 @@
+#pragma once
+
+#include "ScreenDialog.h"
+
+#include <QApplication>
+#include <QList>
+#include <QListWidget>
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+// Driving one screen from a test. Unlike ModalAnswerer, which answers a whole run of screens as
+// they come up, these act once, as soon as the screen's modal loop runs, and always close the
+// screen afterwards, so that a failing check never leaves the test waiting.
+
+// Runs act on the modal screen once its modal loop runs; the screen is closed afterwards if act
+// leaves it open.
+inline void whenModal(const std::function<void(ScreenDialog *)> &act)
+{
+    QTimer::singleShot(0, [act] {
+        auto *screen = qobject_cast<ScreenDialog *>(QApplication::activeModalWidget());
+        if (!screen)
+            return;
+        act(screen);
+        if (screen->isVisible())
+            screen->closeScreen();
+    });
+}
+
+// What runModal saw: the modal widget while the screen was up, whether leave closed the screen,
+// and what exec returned.
+struct ModalRun
+{
+    QWidget *modal = nullptr;
+    bool closedByLeave = false;
+    int result = -1;
+};
+
+// Shows the screen modally and runs probe while it is up, then leave.
+inline ModalRun runModal(ScreenDialog &screen, const std::function<void()> &probe,
+                         const std::function<void()> &leave)
+{
+    ModalRun run;
+    QTimer::singleShot(0, &screen, [&] {
+        run.modal = QApplication::activeModalWidget();
+        probe();
+        leave();
+        run.closedByLeave = !screen.isVisible();
+        if (screen.isVisible())
+            screen.closeScreen();
+    });
+    run.result = screen.exec();
+    return run;
+}
+
+// Where a key sent to the screen goes: its focused control, or the screen itself.
+inline QWidget *keyTarget(QWidget *screen)
+{
+    return screen->focusWidget() ? screen->focusWidget() : screen;
+}
+
+// The widgets that Tab visits, in order, starting at first.
+inline QList<QWidget *> tabOrder(QWidget *first)
+{
+    QList<QWidget *> order{first};
+    for (QWidget *w = first->nextInFocusChain(); w != first; w = w->nextInFocusChain()) {
+        if ((w->focusPolicy() & Qt::TabFocus) && w->window() == first->window())
+            order << w;
+    }
+    return order;
+}
+
+// The texts of a list's rows, top to bottom.
+inline QStringList rows(const QListWidget *list)
+{
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out << list->item(i)->text();
+    return out;
+}
