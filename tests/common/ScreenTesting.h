@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QList>
 #include <QListWidget>
+#include <QMap>
 #include <QStringList>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -58,6 +60,18 @@ inline ModalRun runModal(ScreenDialog &screen, const std::function<void()> &prob
 inline QWidget *keyTarget(QWidget *screen)
 {
     return screen->focusWidget() ? screen->focusWidget() : screen;
+}
+
+// Tries to leave the screen other than through its buttons: "Escape", "Return" or "Enter" sent
+// where its keys go, or "close", the window manager's close request.
+inline void tryToLeave(QWidget *screen, const QString &how)
+{
+    static const QMap<QString, Qt::Key> keys{
+        {"Escape", Qt::Key_Escape}, {"Return", Qt::Key_Return}, {"Enter", Qt::Key_Enter}};
+    if (how == QLatin1String("close"))
+        screen->close();
+    else
+        QTest::keyClick(keyTarget(screen), keys.value(how));
 }
 
 // The widgets that Tab visits, in order, starting at first.

@@ -1,184 +1,103 @@
 #include "PictureArchive.h"
+#include "TestFiles.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <filesystem>
-#include <fstream>
-#include <memory>
-#include <sstream>
-
-namespace fs = std::filesystem;
 
 namespace {
 
 // An archive whose every byte tells its position apart from its neighbours and from the bytes
 // one picture further on, so a copy from the wrong offset or of the wrong length shows.
-std::string patternArchive(std::int64_t size = kPictureArchiveSize)
+QByteArray patternArchive(qint64 size)
 {
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    for (std::int64_t p = 1; p <= size; ++p)
-        bytes[static_cast<std::size_t>(p - 1)] = static_cast<char>((p * 7 + p / 251) % 256);
+    QByteArray bytes(size, '\0');
+    for (qint64 p = 1; p <= size; ++p)
+        bytes[p - 1] = static_cast<char>((p * 7 + p / 251) % 256);
     return bytes;
-}
-
-void writeFile(const fs::path &file, const std::string &bytes)
-{
-    std::ofstream(file, std::ios::binary) << bytes;
-}
-
-std::string readFile(const fs::path &file)
-{
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
-// Bytes first..last of the archive, counted from 1.
-std::string slice(const std::string &archive, std::int64_t first, std::int64_t last)
-{
-    return archive.substr(static_cast<std::size_t>(first - 1),
-                          static_cast<std::size_t>(last - first + 1));
 }
 
 } // namespace
 
+// The archive lies in the program's folder, t.gif is written to the player's.
 class TestPictureArchive : public QObject
 {
     Q_OBJECT
+    QTemporaryDir m_dir;
+    QString m_archive = m_dir.filePath("program/Slike.dat");
+    QString m_picture = m_dir.filePath("user/t.gif");
+
+    PictureResult extract(int question)
+    {
+        return ExtractPictureFile(m_dir.filePath("program").toStdString(),
+                                  m_dir.filePath("user").toStdString(),
+                                  static_cast<std::int16_t>(question));
+    }
+
 private slots:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>(); // every case starts from an empty folder
-        QVERIFY(m_dir->isValid());
-        m_folder = fs::path(m_dir->path().toStdString());
-        m_archive = patternArchive();
+        QDir(m_dir.path()).removeRecursively();
+        QVERIFY(QDir().mkpath(m_dir.filePath("program")) && QDir().mkpath(m_dir.filePath("user")));
     }
 
-    void readsAnEntryByItsFixedColumns_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<qint64>("offset");
-        QTest::addColumn<qint64>("length");
-        QTest::newRow("leading zeros and blanks") << "0004456  3834" << 4456LL << 3834LL;
-        QTest::newRow("first entry") << "0000001  4455" << 1LL << 4455LL;
-        QTest::newRow("last entry") << "0161663  5027" << 161663LL << 5027LL;
-        QTest::newRow("a five-digit length") << "000000112345" << 1LL << 12345LL;
-    }
     void readsAnEntryByItsFixedColumns()
     {
-        QFETCH(QString, text);
-        QFETCH(qint64, offset);
-        QFETCH(qint64, length);
-        const PicturePlace place = ReadPictureEntry(text.toStdString());
-        QCOMPARE(place.offset, offset);
-        QCOMPARE(place.length, length);
+        const PicturePlace place = ReadPictureEntry("0004456  3834");
+        QCOMPARE(place.offset, 4456);
+        QCOMPARE(place.length, 3834);
+        QCOMPARE(ReadPictureEntry("000000112345").length, 12345); // the length has five columns
     }
 
-    void theTableCoversTheArchiveWithoutGapsOrOverlaps()
+    void copiesOnePictureOrFailsLeavingTheWorkingFile_data()
     {
-        std::int64_t next = 1;
-        for (int key = kFirstPictureKey; key <= kLastPictureKey; ++key) {
-            const std::optional<PicturePlace> place = FindPicture(key);
-            QVERIFY2(place, qPrintable(QString::number(key)));
-            QCOMPARE(place->offset, next);
-            QVERIFY(place->length > 0);
-            next = place->offset + place->length;
-        }
-        QCOMPARE(next - 1, kPictureArchiveSize);
-        for (const PictureIndexEntry &entry : PictureIndex)
-            QCOMPARE(entry.text.size(), std::size_t{13});
-        QVERIFY(!FindPicture(100));
-        QVERIFY(!FindPicture(140));
-    }
-
-    void copiesTheQuestionsPictureIntoTheWorkingFile_data()
-    {
+        QTest::addColumn<qint64>("archiveSize"); // 0: no archive
+        QTest::addColumn<int>("earlier"); // the question whose picture t.gif holds; -1: a folder
         QTest::addColumn<int>("question");
-        QTest::addColumn<qint64>("first");
+        QTest::addColumn<qint64>("first"); // the bytes of the archive copied, counted from 1
         QTest::addColumn<qint64>("last");
-        QTest::newRow("question 1") << 1 << 1LL << 4455LL;
-        QTest::newRow("question 2") << 2 << 4456LL << 8289LL;
+        QTest::addColumn<QString>("failure"); // what the reason mentions when there is one
+        const qint64 full = kPictureArchiveSize;
+        QTest::newRow("question 1 from an archive just that long")
+            << 4455LL << 0 << 1 << 1LL << 4455LL << QString();
         QTest::newRow("question 39 ends the archive")
-            << 39 << 161663LL << qint64{kPictureArchiveSize};
+            << full << 0 << 39 << 161663LL << 166689LL << QString();
+        QTest::newRow("question 24 after the longer 39")
+            << full << 39 << 24 << 97836LL << 101624LL << QString();
+        QTest::newRow("missing archive") << 0LL << 0 << 1 << 0LL << 0LL << "Slike.dat";
+        QTest::newRow("archive one byte short") << full - 1 << 0 << 39 << 0LL << 0LL << "166689";
+        QTest::newRow("question without a picture") << full << 0 << 40 << 0LL << 0LL << "140";
+        QTest::newRow("t.gif cannot be written") << full << -1 << 1 << 0LL << 0LL << "t.gif";
     }
-    void copiesTheQuestionsPictureIntoTheWorkingFile()
+    void copiesOnePictureOrFailsLeavingTheWorkingFile()
     {
+        QFETCH(qint64, archiveSize);
+        QFETCH(int, earlier);
         QFETCH(int, question);
         QFETCH(qint64, first);
         QFETCH(qint64, last);
-        writeFile(m_folder / "Slike.dat", m_archive);
-        const PictureResult result =
-            ExtractPictureFile(m_folder, m_folder, static_cast<std::int16_t>(question));
-        QVERIFY2(result.ok, result.reason.c_str());
-        const std::string picture = readFile(m_folder / "t.gif");
-        QCOMPARE(picture.size(), static_cast<std::size_t>(last - first + 1));
-        QVERIFY(picture == slice(m_archive, first, last));
-    }
-
-    void aShorterPictureAfterALongerOneLeavesOnlyTheShorter()
-    {
-        const fs::path archiveFolder = m_folder / "program";
-        const fs::path writeFolder = m_folder / "user";
-        fs::create_directories(archiveFolder);
-        fs::create_directories(writeFolder);
-        writeFile(archiveFolder / "Slike.dat", m_archive);
-        QVERIFY(ExtractPictureFile(archiveFolder, writeFolder, 39).ok); // 5027 bytes
-        QVERIFY(ExtractPictureFile(archiveFolder, writeFolder, 24).ok); // 3789 bytes
-        const std::string picture = readFile(writeFolder / "t.gif");
-        QCOMPARE(picture.size(), std::size_t{3789});
-        QVERIFY(picture == slice(m_archive, 97836, 97836 + 3789 - 1));
-        QVERIFY(!fs::exists(archiveFolder / "t.gif"));
-    }
-
-    void failsWithAReasonInsteadOfCopying_data()
-    {
-        QTest::addColumn<QString>("archive"); // "full", "short" or "missing"
-        QTest::addColumn<bool>("pictureIsAFolder");
-        QTest::addColumn<int>("question");
-        QTest::addColumn<QString>("mentioned");
-        QTest::newRow("missing archive") << "missing" << false << 1 << "Slike.dat";
-        QTest::newRow("archive one byte short") << "short" << false << 39 << "166689";
-        QTest::newRow("question without a picture") << "full" << false << 40 << "140";
-        QTest::newRow("question number 0") << "full" << false << 0 << "100";
-        QTest::newRow("t.gif cannot be written") << "full" << true << 1 << "t.gif";
-    }
-    void failsWithAReasonInsteadOfCopying()
-    {
-        QFETCH(QString, archive);
-        QFETCH(bool, pictureIsAFolder);
-        QFETCH(int, question);
-        QFETCH(QString, mentioned);
-        if (archive == "full")
-            writeFile(m_folder / "Slike.dat", m_archive);
-        else if (archive == "short")
-            writeFile(m_folder / "Slike.dat", patternArchive(kPictureArchiveSize - 1));
-        if (pictureIsAFolder)
-            fs::create_directory(m_folder / "t.gif");
+        QFETCH(QString, failure);
+        const QByteArray archive = patternArchive(archiveSize);
+        QVERIFY(archiveSize == 0 || writeFile(m_archive, archive));
+        if (earlier > 0)
+            QVERIFY(extract(earlier).ok);
         else
-            writeFile(m_folder / "t.gif", "earlier picture");
+            QVERIFY(earlier < 0 ? QDir().mkdir(m_picture) : writeFile(m_picture, "earlier"));
+        const QByteArray before = readFile(m_picture);
 
-        const PictureResult result =
-            ExtractPictureFile(m_folder, m_folder, static_cast<std::int16_t>(question));
+        const PictureResult result = extract(question);
+        const QString reason = QString::fromStdString(result.reason);
+        if (failure.isEmpty()) {
+            QVERIFY2(result.ok, qPrintable(reason));
+            QCOMPARE(readFile(m_picture), archive.mid(first - 1, last - first + 1));
+            QVERIFY(!QFile::exists(m_dir.filePath("program/t.gif")));
+            return;
+        }
         QVERIFY(!result.ok);
-        QVERIFY2(QString::fromStdString(result.reason).contains(mentioned), result.reason.c_str());
-        QVERIFY(QString::fromStdString(result.reason).contains("picture"));
-        if (!pictureIsAFolder)
-            QCOMPARE(readFile(m_folder / "t.gif"), std::string("earlier picture"));
+        QVERIFY2(reason.contains(failure) && reason.contains("picture"), qPrintable(reason));
+        QCOMPARE(readFile(m_picture), before);
+        QCOMPARE(QFileInfo(m_picture).isDir(), earlier < 0);
     }
-
-    void aShortArchiveStillGivesThePicturesItHolds()
-    {
-        writeFile(m_folder / "Slike.dat", slice(m_archive, 1, 4455));
-        QVERIFY(ExtractPictureFile(m_folder, m_folder, 1).ok);
-        QVERIFY(!ExtractPictureFile(m_folder, m_folder, 2).ok);
-        QCOMPARE(readFile(m_folder / "t.gif"), slice(m_archive, 1, 4455));
-    }
-
-private:
-    std::unique_ptr<QTemporaryDir> m_dir;
-    fs::path m_folder;
-    std::string m_archive;
 };
 
 QTEST_GUILESS_MAIN(TestPictureArchive)

@@ -206,21 +206,6 @@ private slots:
         QCOMPARE(QString::fromStdString(cp1251::toUtf8(shown)), line);
     }
 
-    void splitRecord()
-    {
-        const std::string stored = "h\x01x\x01y\x01z";
-        const Record r = SplitRecord(stored);
-        QVERIFY(r.hasSeparator);
-        QCOMPARE(r.head, std::string_view("h"));
-        QCOMPARE(r.answers.size(), std::size_t(2));
-        QCOMPARE(r.answers[0], std::string_view("x"));
-        QCOMPARE(r.answers[1], std::string_view("y"));
-        QCOMPARE(r.trailing, std::string_view("z"));
-        const Record empty = SplitRecord("h\x01\x01y\x01");
-        QCOMPARE(empty.answers.size(), std::size_t(2));
-        QVERIFY(empty.answers[0].empty());
-    }
-
     void refusesABrokenBank_data();
     void refusesABrokenBank();
 
@@ -237,18 +222,6 @@ private slots:
             QVERIFY(QString::fromUtf8(e.what()).contains("Pitanja.dat"));
             QVERIFY(QString::fromUtf8(e.what()).contains("не постоји"));
         }
-    }
-
-    void loadsAFileFromItsFolder()
-    {
-        QTemporaryDir dir;
-        testbank::write(dir.filePath("Pitanja.dat").toStdString(),
-                        testbank::bytes(testbank::kSmallest));
-        QuestionBank bank;
-        std::string workText;
-        Random random({0.5});
-        LoadQuestionBank(bank, workText, dir.path().toStdString(), random);
-        QCOMPARE(bank.questionCount, 20);
     }
 };
 
