@@ -1,5 +1,6 @@
 #include "frmDaNe.h"
 
+#include "Controls.h"
 #include "Fonts.h"
 #include "TitleStrip.h"
 #include "Twips.h"
@@ -13,14 +14,10 @@ frmDaNe::frmDaNe(QString &tag, QWidget *parent)
     setFont(arial(9.75));
 
     Label1 = new TitleStrip(QStringLiteral("  Да или не?"), twips(0, 0, 2775, 255), this);
-    Label2 = new QLabel(QStringLiteral("Заиста напуштате програм?"), this);
-    Label2->setGeometry(twips(120, 480, 2775, 255));
-    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label2->setTextFormat(Qt::PlainText);
-    cmdDa = new QPushButton(QStringLiteral("Да"), this);
-    cmdDa->setGeometry(twips(960, 960, 735, 375));
-    cmdNe = new QPushButton(QStringLiteral("Не"), this);
-    cmdNe->setGeometry(twips(1800, 960, 735, 375));
+    Label2 =
+        textLabel(this, twips(120, 480, 2775, 255), QStringLiteral("Заиста напуштате програм?"));
+    cmdDa = pushButton(this, twips(960, 960, 735, 375), QStringLiteral("Да"));
+    cmdNe = pushButton(this, twips(1800, 960, 735, 375), QStringLiteral("Не"));
 
     setTabOrder(cmdDa, cmdNe);
     cmdDa->setFocus();

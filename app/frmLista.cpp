@@ -1,5 +1,6 @@
 #include "frmLista.h"
 
+#include "Controls.h"
 #include "Cp1251.h"
 #include "Fonts.h"
 #include "TitleStrip.h"
@@ -17,10 +18,8 @@ frmLista::frmLista(Module1 &module, QWidget *parent)
     List1 = new QListWidget(this);
     List1->setGeometry(twips(360, 600, 5415, 4110));
     List1->setFont(courierNew(12, true));
-    cmdIzlaz = new QPushButton(QStringLiteral("Излаз"), this);
-    cmdIzlaz->setGeometry(twips(360, 4920, 975, 375));
-    cmdBrisi = new QPushButton(QStringLiteral("Поништи листу"), this);
-    cmdBrisi->setGeometry(twips(4080, 4920, 1695, 375));
+    cmdIzlaz = pushButton(this, twips(360, 4920, 975, 375), QStringLiteral("Излаз"));
+    cmdBrisi = pushButton(this, twips(4080, 4920, 1695, 375), QStringLiteral("Поништи листу"));
 
     QWidget::setTabOrder(cmdIzlaz, List1);
     QWidget::setTabOrder(List1, cmdBrisi);

@@ -1,5 +1,6 @@
 #include "frmOglas.h"
 
+#include "Controls.h"
 #include "Fonts.h"
 #include "Palette.h"
 #include "Pictures.h"
@@ -15,12 +16,9 @@ namespace {
 QLabel *centredText(QWidget *parent, const QRect &geometry, const QString &text, const QFont &font,
                     const QColor &colour)
 {
-    auto *l = new QLabel(text, parent);
-    l->setGeometry(geometry);
+    QLabel *l = textLabel(parent, geometry, text, Qt::AlignHCenter | Qt::AlignTop);
     l->setFont(font);
     setTextColour(l, colour);
-    l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    l->setTextFormat(Qt::PlainText);
     return l;
 }
 
@@ -57,8 +55,7 @@ frmOglas::frmOglas(QWidget *parent) : ScreenDialog(twipsSize(6315, 4545), parent
         centredText(this, twips(1200, 4080, 3855, 375), QStringLiteral("Kako poslati: README.md"),
                     arial(12, true), colours::yellow);
 
-    cmdIzlaz = new QPushButton(QStringLiteral("Izlaz"), this);
-    cmdIzlaz->setGeometry(twips(5280, 4080, 855, 360));
+    cmdIzlaz = pushButton(this, twips(5280, 4080, 855, 360), QStringLiteral("Izlaz"));
 
     connect(cmdIzlaz, &QPushButton::clicked, this, &frmOglas::cmdIzlaz_Click);
 

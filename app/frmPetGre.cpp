@@ -1,5 +1,6 @@
 #include "frmPetGre.h"
 
+#include "Controls.h"
 #include "Fonts.h"
 #include "Palette.h"
 #include "TitleStrip.h"
@@ -17,18 +18,15 @@ frmPetGre::frmPetGre(QWidget *parent) : ScreenDialog(twipsSize(3240, 2160), pare
         new TitleStrip(QStringLiteral("  Нема довољно опанака!"), twips(0, 0, 3255, 255), this);
 
     // The two blanks after "питања" are part of the text.
-    Label2 = new QLabel(QStringLiteral("Потребно је да одговорима на првих десет питања  стекнете "
-                                       "најмање пет опанака... Покушајте да се измерите поново."),
-                        this);
-    Label2->setGeometry(twips(120, 360, 3015, 1215));
+    Label2 = textLabel(this, twips(120, 360, 3015, 1215),
+                       QStringLiteral("Потребно је да одговорима на првих десет питања  стекнете "
+                                      "најмање пет опанака... Покушајте да се измерите поново."),
+                       Qt::AlignHCenter | Qt::AlignTop);
     Label2->setFont(arial(9.75, true));
     setTextColour(Label2, Qt::black);
-    Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label2->setTextFormat(Qt::PlainText);
     Label2->setWordWrap(true);
 
-    cmdIzlaz = new QPushButton(QStringLiteral("Излаз"), this);
-    cmdIzlaz->setGeometry(twips(2160, 1680, 855, 375));
+    cmdIzlaz = pushButton(this, twips(2160, 1680, 855, 375), QStringLiteral("Излаз"));
 
     connect(cmdIzlaz, &QPushButton::clicked, this, &frmPetGre::cmdIzlaz_Click);
 }

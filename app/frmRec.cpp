@@ -1,5 +1,6 @@
 #include "frmRec.h"
 
+#include "Controls.h"
 #include "Fonts.h"
 #include "Palette.h"
 #include "TitleStrip.h"
@@ -13,10 +14,7 @@ namespace {
 QLabel *line(QWidget *parent, const QRect &geometry, const QString &text,
              const QColor &colour = Qt::black)
 {
-    auto *l = new QLabel(text, parent);
-    l->setGeometry(geometry);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    l->setTextFormat(Qt::PlainText);
+    QLabel *l = textLabel(parent, geometry, text);
     setTextColour(l, colour);
     return l;
 }
@@ -58,8 +56,7 @@ frmRec::frmRec(QWidget *parent) : ScreenDialog(twipsSize(6615, 4125), parent)
         this, twips(240, 3360, 6015, 255),
         QStringLiteral("...а нарочито онима који су свесни да волети свој народ не значи"), navy);
     Label13 = line(this, twips(240, 3600, 2775, 255), QStringLiteral("   мрзети друге."), navy);
-    cmdIzlaz = new QPushButton(QStringLiteral("Излаз"), this);
-    cmdIzlaz->setGeometry(twips(5400, 3660, 855, 375));
+    cmdIzlaz = pushButton(this, twips(5400, 3660, 855, 375), QStringLiteral("Излаз"));
 
     connect(cmdIzlaz, &QPushButton::clicked, this, &frmRec::cmdIzlaz_Click);
 }

@@ -1,5 +1,6 @@
 #include "frmSkor.h"
 
+#include "Controls.h"
 #include "Fonts.h"
 #include "Palette.h"
 #include "TitleStrip.h"
@@ -13,29 +14,12 @@ namespace {
 
 const QColor kOfferGrey(224, 224, 224);
 
-QLabel *label(QWidget *parent, const QRect &geometry, const QString &text)
-{
-    auto *l = new QLabel(text, parent);
-    l->setGeometry(geometry);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    l->setTextFormat(Qt::PlainText);
-    return l;
-}
-
 QLabel *number(QWidget *parent, const QRect &geometry)
 {
-    QLabel *l = label(parent, geometry, QString());
-    l->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    QLabel *l = textLabel(parent, geometry, QString(), Qt::AlignRight | Qt::AlignTop);
     l->setFont(arial(12, true));
     setBackground(l, Qt::white);
     return l;
-}
-
-QPushButton *button(QWidget *parent, const QRect &geometry, const QString &caption)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setGeometry(geometry);
-    return b;
 }
 
 } // namespace
@@ -46,24 +30,25 @@ frmSkor::frmSkor(QString &tag, QWidget *parent)
     setFont(arial(9.75));
 
     Label1 = new TitleStrip(QStringLiteral("  Лингвар - резултат"), twips(0, 0, 3615, 255), this);
-    Label2 = label(this, twips(240, 480, 2535, 255), QStringLiteral("Бодови за тачне одговоре:"));
+    Label2 =
+        textLabel(this, twips(240, 480, 2535, 255), QStringLiteral("Бодови за тачне одговоре:"));
     lblTacniOd = number(this, twips(2760, 480, 615, 255));
-    Label3 = label(this, twips(360, 840, 2295, 255), QStringLiteral("Бодови за црвено време:"));
+    Label3 = textLabel(this, twips(360, 840, 2295, 255), QStringLiteral("Бодови за црвено време:"));
     lblCrvVr = number(this, twips(2760, 840, 615, 255));
-    Label5 = label(this, twips(1920, 1200, 735, 255), QStringLiteral("Укупно:"));
+    Label5 = textLabel(this, twips(1920, 1200, 735, 255), QStringLiteral("Укупно:"));
     lblUkupno = number(this, twips(2760, 1200, 615, 255));
-    cmdIzlaz = button(this, twips(240, 1800, 855, 375), QStringLiteral("Излаз"));
+    cmdIzlaz = pushButton(this, twips(240, 1800, 855, 375), QStringLiteral("Излаз"));
 
     fraUpis = new QFrame(this);
     fraUpis->setGeometry(twips(0, 1560, 3615, 855));
     setBackground(fraUpis, kOfferGrey);
-    Label4 = label(fraUpis, twips(60, 60, 3495, 735),
-                   QStringLiteral("Желите ли да се упишете у листу?"));
+    Label4 = textLabel(fraUpis, twips(60, 60, 3495, 735),
+                       QStringLiteral("Желите ли да се упишете у листу?"));
     Label4->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label4->setWordWrap(true);
     setBackground(Label4, kOfferGrey);
-    cmdDa = button(fraUpis, twips(240, 360, 615, 375), QStringLiteral("Да"));
-    cmdNe = button(fraUpis, twips(960, 360, 615, 375), QStringLiteral("Не"));
+    cmdDa = pushButton(fraUpis, twips(240, 360, 615, 375), QStringLiteral("Да"));
+    cmdNe = pushButton(fraUpis, twips(960, 360, 615, 375), QStringLiteral("Не"));
 
     QWidget::setTabOrder(cmdIzlaz, cmdDa);
     QWidget::setTabOrder(cmdDa, cmdNe);

@@ -1,5 +1,6 @@
 #include "frmUpis.h"
 
+#include "Controls.h"
 #include "Cp1251.h"
 #include "Fonts.h"
 #include "Message.h"
@@ -80,10 +81,8 @@ frmUpis::frmUpis(Module1 &module, QString &tag, QWidget *parent)
     txtIme->setMaxLength(kNameLength);
     txtIme->setValidator(new ListTextValidator(txtIme));
     txtIme->installEventFilter(this);
-    cmdIzlaz = new QPushButton(QStringLiteral("Излаз"), this);
-    cmdIzlaz->setGeometry(twips(120, 1200, 1095, 375));
-    cmdOdustani = new QPushButton(QStringLiteral("Одустани"), this);
-    cmdOdustani->setGeometry(twips(1320, 1200, 1095, 375));
+    cmdIzlaz = pushButton(this, twips(120, 1200, 1095, 375), QStringLiteral("Излаз"));
+    cmdOdustani = pushButton(this, twips(1320, 1200, 1095, 375), QStringLiteral("Одустани"));
 
     QWidget::setTabOrder(txtIme, cmdIzlaz);
     QWidget::setTabOrder(cmdIzlaz, cmdOdustani);

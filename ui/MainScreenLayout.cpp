@@ -1,6 +1,7 @@
 #include "MainScreenLayout.h"
 
 #include "ColourButton.h"
+#include "Controls.h"
 #include "DrawingBox.h"
 #include "Fonts.h"
 #include "Palette.h"
@@ -21,11 +22,8 @@ const QColor kCounterNumber(0, 0, 255);
 QLabel *label(QWidget *parent, const QRect &geometry, const QFont &font,
               Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop)
 {
-    auto *l = new QLabel(parent);
-    l->setGeometry(geometry);
+    QLabel *l = textLabel(parent, geometry, QString(), align);
     l->setFont(font);
-    l->setAlignment(align);
-    l->setTextFormat(Qt::PlainText);
     return l;
 }
 

@@ -1,5 +1,6 @@
 #include "ColourButton.h"
 #include "ModalAnswerer.h"
+#include "ScreenTesting.h"
 #include "TestModule.h"
 #include "frmGlavna.h"
 #include "frmLista.h"
@@ -125,7 +126,7 @@ private slots:
         w.session.redTimeCount = 2;
 
         ModalAnswerer modals;
-        QStringList rows;
+        QStringList listed;
         modals.then(ModalAnswerer::click(&frmSkor::cmdDa)).then([&](QWidget *screen) {
             auto *upis = qobject_cast<frmUpis *>(screen);
             if (name.isEmpty()) {
@@ -137,8 +138,7 @@ private slots:
         });
         modals.then([&](QWidget *screen) {
             auto *lista = qobject_cast<frmLista *>(screen);
-            for (int i = 0; i < lista->List1->count(); ++i)
-                rows << lista->List1->item(i)->text();
+            listed = rows(lista->List1);
             lista->cmdIzlaz->click();
         });
         w.FinishGame();
@@ -151,8 +151,8 @@ private slots:
             QCOMPARE(after, list);
             return;
         }
-        QCOMPARE(rows.size(), 4);
-        QVERIFY2(rows[2].startsWith(QStringLiteral("  3.  62  Марко")), qPrintable(rows[2]));
+        QCOMPARE(listed.size(), 4);
+        QVERIFY2(listed[2].startsWith(QStringLiteral("  3.  62  Марко")), qPrintable(listed[2]));
         QCOMPARE(after.count("\r\n"), 4);
     }
 };
