@@ -8,8 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-frmDaNe::frmDaNe(QString &tag, QWidget *parent)
-    : ScreenDialog(twipsSize(2760, 1530), parent), tag(tag)
+frmDaNe::frmDaNe(QWidget *parent) : ScreenDialog(twipsSize(2760, 1530), parent)
 {
     setFont(arial(9.75));
 
@@ -28,12 +27,10 @@ frmDaNe::frmDaNe(QString &tag, QWidget *parent)
 
 void frmDaNe::cmdDa_Click()
 {
-    tag = QStringLiteral("da");
-    closeScreen();
+    closeScreen(Leave);
 }
 
 void frmDaNe::cmdNe_Click()
 {
-    tag = QStringLiteral("ne");
-    closeScreen();
+    closeScreen(Stay);
 }

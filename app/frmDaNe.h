@@ -6,13 +6,15 @@ class QLabel;
 class QPushButton;
 class TitleStrip;
 
-// Asks whether the player really leaves the program. The answer goes into the main screen's
-// tag string: "da" to leave, "ne" to stay; it is left untouched if the screen closes otherwise.
+// Asks whether the player really leaves the program. exec() returns Leave for "Да" and Stay
+// for "Не"; anything else (a close the screen could not refuse) counts as leaving.
 class frmDaNe : public ScreenDialog
 {
     Q_OBJECT
 public:
-    explicit frmDaNe(QString &tag, QWidget *parent = nullptr);
+    enum Choice { Leave = 1, Stay = 2 };
+
+    explicit frmDaNe(QWidget *parent = nullptr);
 
     void cmdDa_Click();
     void cmdNe_Click();
@@ -20,7 +22,4 @@ public:
     TitleStrip *Label1;
     QLabel *Label2;
     QPushButton *cmdDa, *cmdNe;
-
-private:
-    QString &tag;
 };

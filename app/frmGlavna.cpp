@@ -5,7 +5,6 @@
 #include "DrawingBox.h"
 #include "Palette.h"
 #include "PictureArchive.h"
-#include "TimeBar.h"
 #include "frmDaNe.h"
 #include "frmLista.h"
 #include "frmOglas.h"
@@ -28,11 +27,12 @@ QString shown(const std::string &bytes)
 
 } // namespace
 
-frmGlavna::frmGlavna(Module1 &module, QWidget *parent) : MainScreenLayout(parent), module(module)
+frmGlavna::frmGlavna(AppFolders folders, Random random, QWidget *parent)
+    : MainScreenLayout(parent), m_folders(std::move(folders)), m_random(std::move(random)),
+      m_game(m_bank, m_random, pctVreme->innerWidth())
 {
     Timer1->setTimerType(Qt::PreciseTimer);
-    Timer1->setInterval(timebar::kIntervalMs);
-
+    Timer1->setInterval(TimeBar::kIntervalMs);
     connect(cmdLingvar, &QPushButton::clicked, this, &frmGlavna::cmdLingvar_Click);
     connect(cmdPrekid, &QPushButton::clicked, this, &frmGlavna::cmdPrekid_Click);
     for (std::int16_t i = 1; i <= 4; ++i)
@@ -49,11 +49,10 @@ frmGlavna::frmGlavna(Module1 &module, QWidget *parent) : MainScreenLayout(parent
 
 void frmGlavna::Form_Load()
 {
-    LoadQuestionBank(module.questionBank, module.workText, module.folders.dataFolder,
-                     module.random);
+    LoadQuestionBank(m_bank, m_folders.dataFolder, m_random);
     imgSlika->hide();
     imgMudrica->hide();
-    module.random.SeedFromClock();
+    m_random.SeedFromClock();
     setGameAreaReachable(false);
 }
 
@@ -72,8 +71,6 @@ void frmGlavna::setGameAreaReachable(bool reachable)
 
 void frmGlavna::ResetTimeBar()
 {
-    pctVreme->setPenWidth(timebar::PenWidthFor(pctVreme->innerWidth()));
-    pctVreme->setPenPosition(timebar::kStartPosition);
     pctVreme->setBackgroundColour(colours::buttonGrey);
 }
 
@@ -95,6 +92,7 @@ void frmGlavna::EnterGameMode()
         b->setEnabled(false);
     FraMudrica->hide();
     setGameAreaReachable(true);
+    imgSlika->clear(); // nothing of an aborted game's picture may show through
     imgSlika->show();
     for (int i = 1; i <= 4; ++i) {
         cmdOdgovor[i]->hide();
@@ -108,102 +106,98 @@ void frmGlavna::EnterGameMode()
     lblBrPitanja->clear();
     lblPitanje->clear();
     lblIzvestaj->setText(QStringLiteral("Треба да одговорите на 20 питања. Притисните \"Даље\"."));
-    session.correctCount = 0;
-    session.wrongCount = 0;
-    session.unansweredCount = 0;
-    session.redTimeCount = 0;
-    for (QLabel *counter : {lblBrTacO, lblBrNetO, lblBrBezO, lblBrCrVr})
-        showCounter(counter, 0);
-    session.questionNumber = 0;
+    const Counters &counters = m_game.counters();
+    showCounter(lblBrTacO, counters.correct);
+    showCounter(lblBrNetO, counters.wrong);
+    showCounter(lblBrBezO, counters.unanswered);
+    showCounter(lblBrCrVr, counters.redTime);
 }
 
 void frmGlavna::cmdLingvar_Click()
 {
+    m_game.Start();
     EnterGameMode();
-    SelectGameQuestions(module.questionBank, module.random, session.gameQuestions);
     imgMudrica->show();
 }
 
 void frmGlavna::cmdPrekid_Click()
 {
+    m_game.Abort();
     EnterIdleMode();
 }
 
-QString frmGlavna::workTextShown() const
+void frmGlavna::showVerdict(const Verdict &verdict)
 {
-    return shown(module.workText);
-}
-
-// Raises a counter by one and shows it as plain digits.
-void frmGlavna::showCount(QLabel *label, std::int16_t &counter)
-{
-    counter += 1;
-    showCounter(label, counter);
-}
-
-void frmGlavna::CloseAsUnanswered()
-{
-    AnswerLetter(session.correctPosition, module.workText);
-    lblIzvestaj->setText(QStringLiteral("Нисте одговорили на питање. Тачан је одговор ") +
-                         workTextShown() + QStringLiteral("."));
-    showCount(lblBrBezO, session.unansweredCount);
-    for (int i = 1; i <= session.answerCount; ++i)
+    const Counters &counters = m_game.counters();
+    const QString letter = shown(verdict.correctLetter);
+    switch (verdict.outcome) {
+    case Outcome::Correct:
+        lblIzvestaj->setText(QStringLiteral("Тачно! "));
+        showCounter(lblBrTacO, counters.correct);
+        imgOpan[verdict.slot]->show();
+        if (verdict.redTime)
+            showCounter(lblBrCrVr, counters.redTime);
+        break;
+    case Outcome::Wrong:
+        lblIzvestaj->setText(QStringLiteral("Погрешили сте! Тачан је одговор ") + letter +
+                             QLatin1Char('.'));
+        showCounter(lblBrNetO, counters.wrong);
+        break;
+    case Outcome::Unanswered:
+        lblIzvestaj->setText(QStringLiteral("Нисте одговорили на питање. Тачан је одговор ") +
+                             letter + QLatin1Char('.'));
+        showCounter(lblBrBezO, counters.unanswered);
+        break;
+    }
+    for (int i = 1; i <= 4; ++i)
         cmdOdgovor[i]->setEnabled(false);
 }
 
 void frmGlavna::Timer1_Timer()
 {
-    const float x = pctVreme->penPosition();
-    pctVreme->drawVerticalLine(x, timebar::StrokeIsRed(x) ? colours::lightRed : colours::navy);
-    pctVreme->setPenPosition(x + static_cast<float>(pctVreme->penWidth()));
-    if (timebar::TimeIsUp(pctVreme->penPosition())) {
+    if (!m_game.QuestionRunning())
+        return;
+    const Game::TickResult tick = m_game.Tick();
+    pctVreme->drawVerticalLine(tick.stroke.x, tick.stroke.width,
+                               tick.stroke.red ? colours::lightRed : colours::navy);
+    if (tick.timeOut) {
         Timer1->stop();
-        CloseAsUnanswered();
+        showVerdict(*tick.timeOut);
     }
 }
 
 void frmGlavna::cmdOdgovor_Click(std::int16_t Index)
 {
+    if (!m_game.QuestionRunning())
+        return;
     Timer1->stop();
     cmdOdgovor[Index]->setBackgroundColour(colours::yellow);
-    for (int i = 1; i <= session.answerCount; ++i)
-        cmdOdgovor[i]->setEnabled(false);
-    AnswerLetter(session.correctPosition, module.workText);
-    std::string chosen;
-    AnswerLetter(Index, chosen);
-    if (chosen != module.workText) {
-        lblIzvestaj->setText(QStringLiteral("Погрешили сте! Тачан је одговор ") + workTextShown() +
-                             QStringLiteral("."));
-        showCount(lblBrNetO, session.wrongCount);
-        return;
-    }
-    lblIzvestaj->setText(QStringLiteral("Тачно! "));
-    showCount(lblBrTacO, session.correctCount);
-    imgOpan[session.questionNumber]->show();
-    if (timebar::EarnsRedTime(pctVreme->penPosition()))
-        showCount(lblBrCrVr, session.redTimeCount);
+    showVerdict(m_game.Answer(Index));
 }
 
 void frmGlavna::cmdDalje_Click()
 {
-    if (Timer1->isActive()) { // the player gives the running question up
+    if (m_game.QuestionRunning()) { // the player gives the running question up
         Timer1->stop();
-        CloseAsUnanswered();
+        showVerdict(m_game.GiveUp());
         return;
     }
-    if (TooFewOpanci(session)) {
+    switch (m_game.Next()) {
+    case NextStep::StopForTooFewOpanci:
         StopForTooFewOpanci();
-        return;
-    }
-    if (session.questionNumber == kGameLength) {
+        break;
+    case NextStep::FinishGame:
         FinishGame();
-        return;
+        break;
+    case NextStep::PresentQuestion:
+        PresentNextQuestion();
+        break;
     }
-    PresentNextQuestion();
 }
 
 void frmGlavna::PresentNextQuestion()
 {
+    const QuestionView question = m_game.PresentNextQuestion();
     ResetTimeBar();
     Timer1->start(); // its first tick comes only after this handler
     cmdOdgovor[3]->hide();
@@ -211,41 +205,23 @@ void frmGlavna::PresentNextQuestion()
     cmdOdgovor[4]->hide();
     lblOdgovor[4]->hide();
     lblIzvestaj->clear();
-    std::array<std::string, 5> answerText{};
 
-    session.questionNumber += 1;
-    const std::int16_t n = session.questionNumber;
+    const std::int16_t n = question.number;
     lblBrPitanja->setText(QStringLiteral("ПИТАЊЕ БРОЈ ") + QString::number(n));
-    const std::int16_t q = session.gameQuestions[n];
-    const std::string record = module.questionBank.questionText[q];
-    const Record fields = SplitRecord(record);
-    lblPitanje->setText(shown(QuestionLine(DecodeText(fields.head))));
-
-    if (n >= 3) {
+    lblPitanje->setText(shown(question.questionLine));
+    if (question.pictureQuestion == 0) {
         imgSlika->clear();
         imgMudrica->show();
     } else {
         imgMudrica->hide();
-        ExtractPicture();
+        ExtractPicture(question.pictureQuestion);
     }
     setBackground(lblPrazno[n], colours::lightRed);
 
-    session.answerCount = 0;
-    for (std::string_view answer : fields.answers) {
-        session.answerCount += 1;
-        const std::int16_t k = session.answerCount;
-        cmdOdgovor[k]->show();
-        lblOdgovor[k]->show();
-        answerText[k] = DecodeText(answer);
-    }
-    // The correct answer, first in the record, changes places with the row drawn for it.
-    session.correctPosition = module.random.Draw(session.answerCount);
-    module.workText = answerText[1];
-    answerText[1] = answerText[session.correctPosition];
-    answerText[session.correctPosition] = module.workText;
-
-    for (int r = 1; r <= session.answerCount; ++r) {
-        lblOdgovor[r]->setText(shown(answerText[r]) + QLatin1Char(' '));
+    for (int r = 1; r <= question.answerCount; ++r) {
+        cmdOdgovor[r]->show();
+        lblOdgovor[r]->show();
+        lblOdgovor[r]->setText(shown(question.answers[r]));
         cmdOdgovor[r]->setAccessibleName(cmdOdgovor[r]->text() + QStringLiteral(": ") +
                                          lblOdgovor[r]->text().trimmed());
         cmdOdgovor[r]->setEnabled(true);
@@ -253,24 +229,27 @@ void frmGlavna::PresentNextQuestion()
     }
 }
 
-// Copies the question's picture into t.gif and shows it. A picture that cannot be had does not
-// stop the game: the mascot stands in its place, and the reason is told once on stderr.
-void frmGlavna::ExtractPicture()
+// Shows the question's picture, decoded from the archive's bytes, and keeps a copy in t.gif.
+// A picture that cannot be had does not stop the game: the mascot stands in its place, and the
+// reason is told once on stderr.
+void frmGlavna::ExtractPicture(std::int16_t question)
 {
-    const PictureResult result =
-        ExtractPictureFile(module.folders.dataFolder, module.folders.writeFolder,
-                           session.gameQuestions[session.questionNumber]);
+    const PictureResult cut = ReadPicture(m_folders.dataFolder, question);
+    std::string problem = cut.reason;
     QPixmap picture;
-    if (result.ok) {
-        const auto file = module.folders.writeFolder / kPictureFileName;
-        picture.load(QString::fromStdString(file.string()));
+    if (problem.empty()) {
+        problem = WritePictureFile(m_folders.writeFolder, cut.bytes, question);
+        picture.loadFromData(reinterpret_cast<const uchar *>(cut.bytes.data()),
+                             static_cast<uint>(cut.bytes.size()), "GIF");
+        if (picture.isNull())
+            problem = "Slike.dat: the picture of question " + std::to_string(question) +
+                      " is not a GIF picture";
+    }
+    if (!problem.empty() && !m_pictureProblemReported) {
+        std::cerr << "lingvar: " << problem << '\n';
+        m_pictureProblemReported = true;
     }
     if (picture.isNull()) {
-        if (!m_pictureProblemReported) {
-            std::cerr << "lingvar: " << (result.ok ? "t.gif is not a picture" : result.reason)
-                      << '\n';
-            m_pictureProblemReported = true;
-        }
         imgSlika->clear();
         imgMudrica->show();
         return;
@@ -286,35 +265,29 @@ void frmGlavna::StopForTooFewOpanci()
 
 void frmGlavna::FinishGame()
 {
-    frmSkor skor(tag, this);
-    skor.lblTacniOd->setText(QStringLiteral(" %1 ").arg(PointsForCorrect(session)));
-    skor.lblCrvVr->setText(lblBrCrVr->text() + QLatin1Char(' '));
-    module.finalScore = static_cast<std::int16_t>(skor.lblCrvVr->text().trimmed().toShort() +
-                                                  skor.lblTacniOd->text().trimmed().toShort());
-    skor.lblUkupno->setText(QStringLiteral(" %1 ").arg(module.finalScore));
+    const GameResult result = m_game.Result();
+    frmSkor skor(this);
+    skor.lblTacniOd->setText(QStringLiteral(" %1 ").arg(result.pointsForCorrect));
+    skor.lblCrvVr->setText(QStringLiteral("%1 ").arg(result.pointsForRedTime));
+    skor.lblUkupno->setText(QStringLiteral(" %1 ").arg(result.finalScore));
 
-    module.scoreList.lowestScore = 0;
-    if (module.finalScore == 0) {
+    ScoreList list;
+    if (result.finalScore == 0) {
         skor.fraUpis->hide();
     } else {
-        LoadScoreList(module.scoreList, module.folders.writeFolder);
-        skor.fraUpis->setVisible(module.finalScore > module.scoreList.lowestScore);
-        if (module.scoreList.count < kMaxScoreLines)
-            skor.fraUpis->show();
+        LoadScoreList(list, m_folders.writeFolder);
+        skor.fraUpis->setVisible(OffersListEntry(result.finalScore, list));
     }
-    skor.exec();
+    const bool enterList = skor.exec() == QDialog::Accepted;
     EnterIdleMode();
-    if (tag == QLatin1String("U")) {
-        frmUpis(module, tag, this).exec();
-        if (tag == QLatin1String("L"))
-            frmLista(module, this).exec();
-        tag.clear();
-    }
+    if (enterList &&
+        frmUpis(list, m_folders.writeFolder, result.finalScore, this).exec() == QDialog::Accepted)
+        frmLista(m_folders.writeFolder, this).exec();
 }
 
 void frmGlavna::cmdLista_Click()
 {
-    frmLista(module, this).exec();
+    frmLista(m_folders.writeFolder, this).exec();
 }
 
 void frmGlavna::cmdRec_Click()
@@ -334,9 +307,7 @@ void frmGlavna::cmdKraj_Click()
 
 void frmGlavna::closeEvent(QCloseEvent *event)
 {
-    tag = QStringLiteral(" ");
-    frmDaNe(tag, this).exec();
-    if (tag == QLatin1String("ne"))
+    if (frmDaNe(this).exec() == frmDaNe::Stay)
         event->ignore();
     else
         event->accept();

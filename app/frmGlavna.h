@@ -1,18 +1,18 @@
 #pragma once
 
-#include "Module1.h"
-#include "QuizSession.h"
-
+#include "AppFolders.h"
+#include "Game.h"
 #include "MainScreenLayout.h"
 
 // The main screen, where a game is played. In idle mode the steelyard frame covers the game
-// area and only the menu row acts; in game mode the game area is shown and played.
+// area and only the menu row acts; in game mode the game area shows what the game returns and
+// passes on what the player does.
 class frmGlavna : public MainScreenLayout
 {
     Q_OBJECT
 public:
     // Loads the question bank; throws BankError when it cannot be played.
-    explicit frmGlavna(Module1 &module, QWidget *parent = nullptr);
+    explicit frmGlavna(AppFolders folders, Random random = Random(), QWidget *parent = nullptr);
 
     void EnterIdleMode();
     void EnterGameMode();
@@ -24,16 +24,13 @@ public:
     void cmdOdgovor_Click(std::int16_t Index);
     void Timer1_Timer();
     void StopForTooFewOpanci();
-    void ExtractPicture();
     void FinishGame();
     void cmdLista_Click();
     void cmdRec_Click();
     void cmdOglas_Click();
     void cmdKraj_Click();
 
-    Module1 &module;
-    QuizSession session;
-    QString tag; // where the modal screens report the player's choice
+    const Game &game() const { return m_game; }
 
 protected:
     // Every way of closing the main screen asks first; only "Не" keeps the program.
@@ -42,12 +39,14 @@ protected:
 private:
     void Form_Load();
     void PresentNextQuestion();
-    // Closes the running question as unanswered, naming the correct letter.
-    void CloseAsUnanswered();
-    void showCount(QLabel *label, std::int16_t &counter);
-    QString workTextShown() const;
+    void ExtractPicture(std::int16_t question);
+    void showVerdict(const Verdict &verdict);
     // The buttons under the steelyard frame take no focus while the frame covers them.
     void setGameAreaReachable(bool reachable);
 
+    AppFolders m_folders;
+    Random m_random;
+    QuestionBank m_bank;
+    Game m_game;
     bool m_pictureProblemReported = false;
 };

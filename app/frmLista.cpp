@@ -3,14 +3,15 @@
 #include "Controls.h"
 #include "Cp1251.h"
 #include "Fonts.h"
+#include "Message.h"
 #include "TitleStrip.h"
 #include "Twips.h"
 
 #include <QListWidget>
 #include <QPushButton>
 
-frmLista::frmLista(Module1 &module, QWidget *parent)
-    : ScreenDialog(twipsSize(6120, 5460), parent), m_module(module)
+frmLista::frmLista(std::filesystem::path writeFolder, QWidget *parent)
+    : ScreenDialog(twipsSize(6120, 5460), parent), m_writeFolder(std::move(writeFolder))
 {
     setFont(arial(9.75));
 
@@ -33,8 +34,8 @@ frmLista::frmLista(Module1 &module, QWidget *parent)
 
 void frmLista::Form_Load()
 {
-    ScoreList &list = m_module.scoreList;
-    LoadScoreList(list, m_module.folders.writeFolder);
+    ScoreList &list = m_list;
+    LoadScoreList(list, m_writeFolder);
     List1->clear();
     if (list.count == 0) {
         showEmpty();
@@ -56,8 +57,14 @@ void frmLista::showEmpty()
 
 void frmLista::cmdBrisi_Click()
 {
-    ClearScoreList(m_module.folders.writeFolder);
-    showEmpty();
+    if (ClearScoreList(m_writeFolder)) {
+        showEmpty();
+        return;
+    }
+    showMessage(this, QMessageBox::Warning,
+                QStringLiteral("Листа није поништена: датотека листе не може да се обрише. "
+                               "Испод је оно што у њој још стоји."));
+    Form_Load();
 }
 
 void frmLista::cmdIzlaz_Click()

@@ -1,7 +1,9 @@
 #pragma once
 
-#include "Module1.h"
+#include "ScoreList.h"
 #include "ScreenDialog.h"
+
+#include <filesystem>
 
 class QListWidget;
 class QPushButton;
@@ -13,7 +15,7 @@ class frmLista : public ScreenDialog
 {
     Q_OBJECT
 public:
-    explicit frmLista(Module1 &module, QWidget *parent = nullptr);
+    explicit frmLista(std::filesystem::path writeFolder, QWidget *parent = nullptr);
 
     void cmdBrisi_Click();
     void cmdIzlaz_Click();
@@ -26,5 +28,6 @@ private:
     void Form_Load();
     void showEmpty();
 
-    Module1 &m_module;
+    std::filesystem::path m_writeFolder;
+    ScoreList m_list;
 };

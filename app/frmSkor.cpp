@@ -24,8 +24,7 @@ QLabel *number(QWidget *parent, const QRect &geometry)
 
 } // namespace
 
-frmSkor::frmSkor(QString &tag, QWidget *parent)
-    : ScreenDialog(twipsSize(3600, 2415), parent), m_tag(tag)
+frmSkor::frmSkor(QWidget *parent) : ScreenDialog(twipsSize(3600, 2415), parent)
 {
     setFont(arial(9.75));
 
@@ -62,18 +61,15 @@ frmSkor::frmSkor(QString &tag, QWidget *parent)
 
 void frmSkor::cmdDa_Click()
 {
-    m_tag = QStringLiteral("U");
-    closeScreen();
+    closeScreen(Accepted);
 }
 
 void frmSkor::cmdNe_Click()
 {
-    m_tag.clear();
-    closeScreen();
+    closeScreen(Rejected);
 }
 
 void frmSkor::cmdIzlaz_Click()
 {
-    m_tag.clear();
-    closeScreen();
+    closeScreen(Rejected);
 }

@@ -8,13 +8,13 @@ class QPushButton;
 class TitleStrip;
 
 // The result of a finished game, and the offer to enter the list. The caller fills the three
-// numbers and shows or hides fraUpis before the screen opens; the buttons report through tag:
-// "U" for "Да", empty for "Не" and "Излаз".
+// numbers and shows or hides fraUpis before the screen opens; exec() returns Accepted for "Да"
+// (enter the list) and Rejected for "Не" and "Излаз".
 class frmSkor : public ScreenDialog
 {
     Q_OBJECT
 public:
-    explicit frmSkor(QString &tag, QWidget *parent = nullptr);
+    explicit frmSkor(QWidget *parent = nullptr);
 
     void cmdDa_Click();
     void cmdNe_Click();
@@ -26,7 +26,4 @@ public:
     QFrame *fraUpis; // lies in front of cmdIzlaz and covers it
     QLabel *Label4;
     QPushButton *cmdDa, *cmdNe;
-
-private:
-    QString &m_tag;
 };

@@ -70,8 +70,10 @@ QChar TranslateKey(QChar typed)
     return typed;
 }
 
-frmUpis::frmUpis(Module1 &module, QString &tag, QWidget *parent)
-    : ScreenDialog(twipsSize(2625, 1725), parent), m_module(module), m_tag(tag)
+frmUpis::frmUpis(ScoreList &list, std::filesystem::path writeFolder, std::int16_t finalScore,
+                 QWidget *parent)
+    : ScreenDialog(twipsSize(2625, 1725), parent), m_list(list),
+      m_writeFolder(std::move(writeFolder)), m_finalScore(finalScore)
 {
     setFont(arial(9.75));
 
@@ -119,19 +121,17 @@ void frmUpis::cmdIzlaz_Click()
     const auto name = cp1251::fromUtf8(playerName.toStdString());
     if (!name)
         return; // cannot happen: the box takes only what the code page holds
-    const ScoreEntry line = BuildScoreLine(*name, m_module.finalScore);
-    if (!AddScoreLine(m_module.scoreList, line, m_module.folders.writeFolder)) {
+    const ScoreEntry line = BuildScoreLine(*name, m_finalScore);
+    if (!AddScoreLine(m_list, line, m_writeFolder)) {
         showMessage(this, QMessageBox::Warning,
                     QStringLiteral("Листа није сачувана: фасцикла није уписива или је диск пун. "
                                    "Ранија листа је остала каква је била."));
         return;
     }
-    m_tag = QStringLiteral("L");
-    closeScreen();
+    closeScreen(Accepted);
 }
 
 void frmUpis::cmdOdustani_Click()
 {
-    m_tag.clear();
-    closeScreen();
+    closeScreen(Rejected);
 }

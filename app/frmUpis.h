@@ -1,7 +1,9 @@
 #pragma once
 
-#include "Module1.h"
+#include "ScoreList.h"
 #include "ScreenDialog.h"
+
+#include <filesystem>
 
 class QLineEdit;
 class QPushButton;
@@ -22,7 +24,9 @@ class frmUpis : public ScreenDialog
 {
     Q_OBJECT
 public:
-    frmUpis(Module1 &module, QString &tag, QWidget *parent = nullptr);
+    // list was loaded from writeFolder at the end of the game that scored finalScore.
+    frmUpis(ScoreList &list, std::filesystem::path writeFolder, std::int16_t finalScore,
+            QWidget *parent = nullptr);
 
     void cmdIzlaz_Click();
     void cmdOdustani_Click();
@@ -37,6 +41,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    Module1 &m_module;
-    QString &m_tag;
+    ScoreList &m_list;
+    std::filesystem::path m_writeFolder;
+    std::int16_t m_finalScore;
 };

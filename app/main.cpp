@@ -19,13 +19,12 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(appIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("rs.lingvar.Lingvar"));
 
-    Module1 module;
-    module.folders = LocateAppFolders();
+    const AppFolders folders = LocateAppFolders();
     std::unique_ptr<frmGlavna> main;
     try {
         // The title screen loads the main screen hidden, then hands over to it.
         frmNaslov title([&]() -> QWidget * {
-            main = std::make_unique<frmGlavna>(module);
+            main = std::make_unique<frmGlavna>(folders);
             centreOnScreen(main.get());
             return main.get();
         });

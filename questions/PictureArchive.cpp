@@ -19,8 +19,9 @@ PictureResult failure(std::int16_t questionNumber, const std::string &serbian,
                       const std::string &english)
 {
     const std::string n = std::to_string(questionNumber);
-    return {false, "Слика питања " + n + " није приказана: " + serbian +
-                       " (The picture of question " + n + " is not shown: " + english + ")"};
+    return {{},
+            "Слика питања " + n + " није приказана: " + serbian + " (The picture of question " +
+                n + " is not shown: " + english + ")"};
 }
 
 std::string quoted(const std::filesystem::path &file)
@@ -45,9 +46,7 @@ std::optional<PicturePlace> FindPicture(int key)
     return std::nullopt;
 }
 
-PictureResult ExtractPictureFile(const std::filesystem::path &archiveFolder,
-                                 const std::filesystem::path &writeFolder,
-                                 std::int16_t questionNumber)
+PictureResult ReadPicture(const std::filesystem::path &archiveFolder, std::int16_t questionNumber)
 {
     const int key = questionNumber + 100;
     const std::optional<PicturePlace> place = FindPicture(key);
@@ -76,14 +75,27 @@ PictureResult ExtractPictureFile(const std::filesystem::path &archiveFolder,
     if (!in)
         return failure(questionNumber, "датотека " + quoted(archive) + " не може да се прочита.",
                        archive.string() + " cannot be read.");
+    return {std::move(bytes), {}};
+}
 
-    // Truncating keeps t.gif exactly one picture long when a shorter one follows a longer one.
+std::string WritePictureFile(const std::filesystem::path &writeFolder, const std::string &bytes,
+                             std::int16_t questionNumber)
+{
     const std::filesystem::path picture = writeFolder / kPictureFileName;
-    std::ofstream out(picture, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), place->length);
+    std::filesystem::path temporary = picture;
+    temporary += ".tmp";
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.close();
-    if (!out)
-        return failure(questionNumber, "датотека " + quoted(picture) + " не може да се запише.",
-                       picture.string() + " cannot be written.");
+    std::error_code error;
+    if (out)
+        std::filesystem::rename(temporary, picture, error);
+    if (!out || error) {
+        std::filesystem::remove(temporary, error);
+        const std::string n = std::to_string(questionNumber);
+        return "Слика питања " + n + " није сачувана: датотека " + quoted(picture) +
+               " не може да се запише. (The picture of question " + n + " is not saved: " +
+               picture.string() + " cannot be written.)";
+    }
     return {};
 }

@@ -54,17 +54,19 @@ PicturePlace ReadPictureEntry(std::string_view text);
 // The place of the picture with this key, or nothing when the table has no such key.
 std::optional<PicturePlace> FindPicture(int key);
 
-// The outcome of copying a picture; on failure the reason (Serbian, then English, UTF-8) is
-// what the caller reports once.
+// A picture cut out of the archive. On failure bytes is empty and reason (Serbian, then
+// English, UTF-8) is what the caller reports once.
 struct PictureResult
 {
-    bool ok = true;
+    std::string bytes;
     std::string reason;
 };
 
-// Copies the picture of questionNumber out of archiveFolder's Slike.dat into writeFolder's t.gif,
-// which afterwards holds exactly that picture. A missing or short archive, a question without a
-// picture and a t.gif that cannot be written give a failure and leave t.gif as it was.
-PictureResult ExtractPictureFile(const std::filesystem::path &archiveFolder,
-                                 const std::filesystem::path &writeFolder,
-                                 std::int16_t questionNumber);
+// The bytes of the picture of questionNumber in archiveFolder's Slike.dat. A missing or short
+// archive and a question without a picture give a failure.
+PictureResult ReadPicture(const std::filesystem::path &archiveFolder, std::int16_t questionNumber);
+
+// Makes writeFolder's t.gif hold exactly bytes, through a temporary file renamed over it, so a
+// failed write leaves the old t.gif as it was. Returns the reason of a failure, or nothing.
+std::string WritePictureFile(const std::filesystem::path &writeFolder, const std::string &bytes,
+                             std::int16_t questionNumber);

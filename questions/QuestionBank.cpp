@@ -20,8 +20,7 @@ BankError::BankError(const std::filesystem::path &file, int line, const std::str
     : std::runtime_error(describe(file, line, reason)), m_line(line)
 {}
 
-void LoadQuestionBank(QuestionBank &bank, std::string &workText,
-                      const std::filesystem::path &folder, Random &random)
+void LoadQuestionBank(QuestionBank &bank, const std::filesystem::path &folder, Random &random)
 {
     const std::filesystem::path file = folder / kBankFileName;
     std::error_code error;
@@ -33,10 +32,10 @@ void LoadQuestionBank(QuestionBank &bank, std::string &workText,
         bytes << in.rdbuf();
     if (!in || in.bad())
         throw BankError(file, 0, "датотека не може да се прочита.");
-    LoadQuestionBankBytes(bank, workText, bytes.str(), file, random);
+    LoadQuestionBankBytes(bank, bytes.str(), file, random);
 }
 
-void LoadQuestionBankBytes(QuestionBank &bank, std::string &workText, std::string_view bytes,
+void LoadQuestionBankBytes(QuestionBank &bank, std::string_view bytes,
                            const std::filesystem::path &file, Random &random)
 {
     const std::vector<std::string> lines = SplitLines(bytes);
@@ -48,14 +47,13 @@ void LoadQuestionBankBytes(QuestionBank &bank, std::string &workText, std::strin
     bank.blockOrder = {};
     std::int16_t c = 0;
     for (const std::string &line : lines) {
-        workText = line;
-        if (workText == kBlockMarker) {
+        if (line == kBlockMarker) {
             bank.blockNumber += 1;
             bank.blockEnd[bank.blockNumber] = bank.questionCount;
             c = 0;
         } else {
             bank.questionCount += 1;
-            bank.questionText[bank.questionCount] = workText;
+            bank.questionText[bank.questionCount] = line;
             c += 1;
             bank.blockOrder[bank.blockNumber + 1][c] = bank.questionCount;
         }
@@ -73,14 +71,17 @@ void ShuffleBlock(QuestionBank &bank, std::int16_t block, Random &random)
 {
     const std::int16_t n = bank.blockSize[block];
     auto &order = bank.blockOrder[block];
+    // r is drawn over the whole block, not over j..n as a uniform shuffle would: every copy of
+    // the game makes these same draws, so a given seed deals the same games everywhere.
     for (std::int16_t j = 1; j <= n; ++j) {
         const std::int16_t r = random.Draw(bank.blockSize[block]);
         std::swap(order[j], order[r]);
     }
 }
 
-void AnswerLetter(std::int16_t number, std::string &workText)
+std::string AnswerLetter(std::int16_t number)
 {
-    if (number >= 1 && number <= 4)
-        workText = std::string(1, static_cast<char>(0xC0 + number - 1));
+    if (number < 1 || number > 4)
+        return {};
+    return std::string(1, static_cast<char>(0xC0 + number - 1));
 }

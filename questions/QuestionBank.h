@@ -35,17 +35,16 @@ private:
     int m_line;
 };
 
-// Reads Pitanja.dat from folder into bank, leaving the last line read in workText, then seeds
+// Reads Pitanja.dat from folder into bank, then seeds
 // random from the clock and shuffles every block. A file that breaks a limit of the format is
 // refused with a BankError before anything is changed.
-void LoadQuestionBank(QuestionBank &bank, std::string &workText,
-                      const std::filesystem::path &folder, Random &random);
+void LoadQuestionBank(QuestionBank &bank, const std::filesystem::path &folder, Random &random);
 
 // Same, from the file's bytes; file only names it in a message.
-void LoadQuestionBankBytes(QuestionBank &bank, std::string &workText, std::string_view bytes,
+void LoadQuestionBankBytes(QuestionBank &bank, std::string_view bytes,
                            const std::filesystem::path &file, Random &random);
 
 void ShuffleBlock(QuestionBank &bank, std::int16_t block, Random &random);
 
-// Puts the letter А, Б, В or Г of answer row 1..4 into workText; other rows leave it alone.
-void AnswerLetter(std::int16_t number, std::string &workText);
+// The letter А, Б, В or Г (Windows-1251) of answer row 1..4; empty for any other row.
+std::string AnswerLetter(std::int16_t number);

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cmath>
 #include <ctime>
+#include <stdexcept>
 
 Random::Random()
 {
@@ -35,5 +36,8 @@ double Random::Next()
 
 std::int16_t Random::Draw(std::int16_t n)
 {
-    return static_cast<std::int16_t>(std::floor(Next() * n) + 1);
+    const double u = Next();
+    if (n < 1 || !(u >= 0.0 && u < 1.0))
+        throw std::out_of_range("a draw needs n >= 1 and 0 <= u < 1");
+    return static_cast<std::int16_t>(std::floor(u * n) + 1);
 }

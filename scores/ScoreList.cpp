@@ -192,11 +192,15 @@ bool AddScoreLine(ScoreList &list, const ScoreEntry &line, const fs::path &folde
     return true;
 }
 
-void ClearScoreList(const fs::path &folder)
+bool ClearScoreList(const fs::path &folder)
 {
     // The same name that is read and written; names are matched with regard to case here.
     const fs::path file = folder / kScoreFileName;
     std::error_code error;
-    if (!fs::is_directory(fs::symlink_status(file, error)))
-        fs::remove(file, error);
+    const fs::file_status status = fs::symlink_status(file, error);
+    if (!fs::exists(status))
+        return true;
+    if (fs::is_directory(status))
+        return false;
+    return fs::remove(file, error) && !error;
 }

@@ -51,6 +51,6 @@ void LoadScoreList(ScoreList &list, const std::filesystem::path &folder);
 // when the rewrite failed.
 bool AddScoreLine(ScoreList &list, const ScoreEntry &line, const std::filesystem::path &folder);
 
-// Deletes the list file; a missing file, or one that cannot be deleted, is ignored. list in
-// memory is not touched.
-void ClearScoreList(const std::filesystem::path &folder);
+// Deletes the list file; a missing file counts as deleted. Returns false when a list file is
+// still there afterwards. The list in memory is not touched.
+bool ClearScoreList(const std::filesystem::path &folder);

@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
-# Configures (once) and builds the project into the folder given, with both cores.
+# Configures and builds the project into the folder given, with both cores. Options after the
+# folder (-D...) are passed to every configure, so a changed option always takes effect.
 set -euo pipefail
 folder=$1
 shift
-if [ ! -f "$folder/CMakeCache.txt" ]; then
-    cmake -S . -B "$folder" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
-fi
+cmake -S . -B "$folder" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
 cmake --build "$folder" -j "$(nproc)"

@@ -24,14 +24,14 @@ void DrawingBox::erase()
     update();
 }
 
-void DrawingBox::drawVerticalLine(float x, const QColor &colour)
+void DrawingBox::drawVerticalLine(float x, int width, const QColor &colour)
 {
     if (m_image.isNull())
         erase();
     QPainter p(&m_image);
-    p.setPen(QPen(colour, m_penWidth, Qt::SolidLine, Qt::FlatCap));
+    p.setPen(QPen(colour, width, Qt::SolidLine, Qt::FlatCap));
     p.drawLine(QPointF(x, 0), QPointF(x, innerHeight()));
-    const int half = (m_penWidth + 1) / 2 + 1;
+    const int half = (width + 1) / 2 + 1;
     update(QRect(static_cast<int>(x) - half, 0, 2 * half + 1, height()));
 }
 

@@ -13,10 +13,10 @@ ScreenDialog::ScreenDialog(const QSize &clientSize, QWidget *parent)
     setModal(true);
 }
 
-void ScreenDialog::closeScreen()
+void ScreenDialog::closeScreen(int choice)
 {
     m_closing = true;
-    accept();
+    done(choice);
 }
 
 void ScreenDialog::reject()

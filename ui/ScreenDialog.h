@@ -11,8 +11,9 @@ class ScreenDialog : public QDialog
 public:
     ScreenDialog(const QSize &clientSize, QWidget *parent = nullptr);
 
-    // Closes the screen; the only way out, for the screen's own buttons.
-    void closeScreen();
+    // Closes the screen with the choice that exec() returns; the only way out, for the
+    // screen's own buttons.
+    void closeScreen(int choice = Accepted);
 
     void reject() override;
 

@@ -1,7 +1,7 @@
 #include "AppFolders.h"
 #include "AppIcon.h"
 #include "ColourButton.h"
-#include "TestModule.h"
+#include "TestFolder.h"
 #include "frmGlavna.h"
 #include "frmNaslov.h"
 #include "frmOglas.h"
@@ -41,8 +41,8 @@ private slots:
 
     void thePicturesStandInTheirScreens()
     {
-        TestModule t;
-        frmGlavna w(*t.module);
+        TestFolder t;
+        frmGlavna w(t.folders());
         QCOMPARE(w.imgNaKantaru->pixmap().deviceIndependentSize().toSize(), QSize(314, 289));
         QCOMPARE(w.imgMudrica->pixmap().deviceIndependentSize().toSize(), QSize(119, 115));
         for (int i = 1; i <= kGameLength; ++i)
@@ -65,18 +65,18 @@ private slots:
     // A screen reader hears each answer with its letter, and each counter with its caption.
     void controlsHaveAccessibleNames()
     {
-        TestModule t;
+        TestFolder t;
         t.writeArchive();
-        frmGlavna w(*t.module);
+        frmGlavna w(t.folders());
         w.cmdLingvar->click();
         for (QLabel *counter : {w.lblBrTacO, w.lblBrNetO, w.lblBrBezO, w.lblBrCrVr})
             QVERIFY(counter->accessibleName().endsWith(QStringLiteral(": 0")));
         QCOMPARE(w.lblBrTacO->accessibleName(), QStringLiteral("Тачни одговори: 0"));
         w.cmdDalje->click();
-        w.cmdOdgovor[w.session.correctPosition]->click();
+        w.cmdOdgovor[w.game().correctPosition()]->click();
         QCOMPARE(w.lblBrTacO->accessibleName(), QStringLiteral("Тачни одговори: 1"));
         QCOMPARE(w.lblBrCrVr->accessibleName(), QStringLiteral("Црвено време: 1"));
-        for (int r = 1; r <= w.session.answerCount; ++r) {
+        for (int r = 1; r <= 2; ++r) {
             const QString name = w.cmdOdgovor[r]->accessibleName();
             QCOMPARE(name, w.cmdOdgovor[r]->text() + ": " + w.lblOdgovor[r]->text().trimmed());
         }

@@ -1,7 +1,7 @@
 #include "ColourButton.h"
-#include "Cp1251.h"
 #include "ModalAnswerer.h"
-#include "TestModule.h"
+#include "TestFiles.h"
+#include "TestFolder.h"
 #include "frmDaNe.h"
 #include "frmGlavna.h"
 #include "frmLista.h"
@@ -10,6 +10,7 @@
 #include "frmUpis.h"
 
 #include <QDate>
+#include <QFrame>
 #include <QLineEdit>
 #include <QtTest>
 
@@ -18,10 +19,10 @@ namespace {
 // Whole games on the real screens, on a bank written by the test.
 struct Player
 {
-    Player() : w(*t.module) { t.writeArchive(); }
+    Player() { t.writeArchive(); }
 
     // Presses "Лингвар", then plays each question as its letter says, pressing "Даље" first:
-    // c correct at once, w wrong, t left to run out, g given up.
+    // c correct at once, l correct late, w wrong, t left to run out, g given up.
     void play(const QString &plays)
     {
         w.cmdLingvar->click();
@@ -29,11 +30,14 @@ struct Player
             w.cmdDalje->click();
             if (!w.Timer1->isActive())
                 return; // the game is over
-            const int correct = w.session.correctPosition;
-            if (p == 'c')
+            const int correct = w.game().correctPosition();
+            if (p == 'l')
+                for (int i = 0; i < 60; ++i)
+                    w.Timer1_Timer();
+            if (p == 'c' || p == 'l')
                 w.cmdOdgovor[correct]->click();
             else if (p == 'w')
-                w.cmdOdgovor[correct % w.session.answerCount + 1]->click();
+                w.cmdOdgovor[correct == 1 ? 2 : 1]->click();
             else if (p == 't')
                 while (w.Timer1->isActive())
                     w.Timer1_Timer();
@@ -43,15 +47,18 @@ struct Player
         w.cmdDalje->click(); // after the last question: the end, or the early stop
     }
 
-    QByteArray list() const
-    {
-        QFile f(t.dir.filePath("Lista.txt"));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    QByteArray list() const { return readFile(t.dir.filePath("Lista.txt")); }
 
-    TestModule t;
-    frmGlavna w;
+    TestFolder t;
+    frmGlavna w{t.folders()};
 };
+
+const QByteArray kFullList = [] {
+    QByteArrayList lines;
+    for (int i = 0; i < 30; ++i)
+        lines << QByteArray::number(80 - i).rightJustified(4) + "  Name        01.02.2026.";
+    return fileOf(lines); // the 30th line scores 51
+}();
 
 } // namespace
 
@@ -59,16 +66,17 @@ class TestWholeGame : public QObject
 {
     Q_OBJECT
 private slots:
-    void aPerfectGameInTheRedTimeEntersTheList()
+    void aPerfectGameEntersTheList()
     {
         Player p;
         ModalAnswerer modals;
         modals
             .then([](QWidget *w) {
                 auto *skor = qobject_cast<frmSkor *>(w);
-                QCOMPARE(skor->lblTacniOd->text(), QStringLiteral(" 80 "));
-                QCOMPARE(skor->lblCrvVr->text(), QStringLiteral("20 "));
-                QCOMPARE(skor->lblUkupno->text(), QStringLiteral(" 100 "));
+                QVERIFY(skor);
+                QCOMPARE(skor->lblTacniOd->text(), " 80 ");
+                QCOMPARE(skor->lblCrvVr->text(), "20 ");
+                QCOMPARE(skor->lblUkupno->text(), " 100 ");
                 QVERIFY(skor->fraUpis->isVisible());
                 skor->cmdDa->click();
             })
@@ -80,13 +88,59 @@ private slots:
             .then(ModalAnswerer::click(&frmLista::cmdIzlaz));
         p.play(QString(20, 'c'));
         QCOMPARE(modals.seen(), (QStringList{"frmSkor", "frmUpis", "frmLista"}));
-        QCOMPARE(p.t.module->finalScore, 100);
         const QString date = QDate::currentDate().toString("dd.MM.yyyy.");
         const std::string line = " 100  Игра~       " + date.toStdString() + "\r\n";
         QCOMPARE(p.list(), QByteArray::fromStdString(cp1251::literal(line)));
-        QCOMPARE(p.list().size(), 31);
-        QVERIFY(p.w.tag.isEmpty());
-        QVERIFY(p.w.FraMudrica->isVisibleTo(&p.w));
+        QVERIFY(!p.w.FraMudrica->isHidden());
+    }
+
+    // What follows the result screen: the offer as the score and the list allow it, and the
+    // player's choices.
+    void theEndOfAGame_data()
+    {
+        QTest::addColumn<QString>("plays");
+        QTest::addColumn<QByteArray>("listBefore");
+        QTest::addColumn<QString>("result"); // total points shown
+        QTest::addColumn<bool>("offered");
+        QTest::addColumn<QStringList>("choices"); // the buttons pressed, screen by screen
+        QTest::addColumn<QStringList>("seen");
+        const QString none = QString(10, 'c') + QString(10, 'w');
+        QTest::newRow("Не") << none << QByteArray() << " 50 " << true << QStringList{"Ne"}
+                            << QStringList{"frmSkor"};
+        QTest::newRow("Да, then Одустани") << none << QByteArray() << " 50 " << true
+                                           << QStringList{"Da", "Odustani"}
+                                           << QStringList{"frmSkor", "frmUpis"};
+        QTest::newRow("equal to the 30th line") << "ccclllllllllwwwwwwww" << kFullList << " 51 "
+                                                << false << QStringList{"Izlaz"}
+                                                << QStringList{"frmSkor"};
+    }
+    void theEndOfAGame()
+    {
+        QFETCH(QString, plays);
+        QFETCH(QByteArray, listBefore);
+        QFETCH(QString, result);
+        QFETCH(bool, offered);
+        QFETCH(QStringList, choices);
+        QFETCH(QStringList, seen);
+        Player p;
+        if (!listBefore.isEmpty())
+            QVERIFY(writeFile(p.t.dir.filePath("Lista.txt"), listBefore));
+        ModalAnswerer modals;
+        modals.then([&](QWidget *w) {
+            auto *skor = qobject_cast<frmSkor *>(w);
+            QVERIFY(skor);
+            QCOMPARE(skor->lblUkupno->text(), result);
+            QCOMPARE(skor->fraUpis->isVisible(), offered);
+            QCOMPARE(skor->focusWidget(), skor->cmdIzlaz); // also while the offer covers it
+            const QString c = choices.value(0);
+            (c == "Da" ? skor->cmdDa : c == "Ne" ? skor->cmdNe : skor->cmdIzlaz)->click();
+        });
+        if (choices.size() > 1)
+            modals.then(ModalAnswerer::click(&frmUpis::cmdOdustani));
+        p.play(plays);
+        QCOMPARE(modals.seen(), seen);
+        QCOMPARE(p.list(), listBefore.isEmpty() ? QByteArray("<missing>") : listBefore);
+        QVERIFY(!p.w.FraMudrica->isHidden() && p.w.cmdLingvar->isEnabled());
     }
 
     void aGameStoppedEarlyShowsNoResult_data()
@@ -106,64 +160,38 @@ private slots:
         modals.then(ModalAnswerer::click(&frmPetGre::cmdIzlaz));
         p.play(plays);
         QCOMPARE(modals.seen(), QStringList{"frmPetGre"});
-        QCOMPARE(int(p.w.session.questionNumber), lastQuestion);
-        QVERIFY(p.w.FraMudrica->isVisibleTo(&p.w));
-        QVERIFY(p.list().isEmpty());
-    }
-
-    void anAbortedGameLeavesNoTrace()
-    {
-        Player p;
-        ModalAnswerer modals;
-        p.w.cmdLingvar->click();
-        for (int n = 0; n < 5; ++n) {
-            p.w.cmdDalje->click();
-            p.w.cmdOdgovor[p.w.session.correctPosition]->click();
-        }
-        p.w.cmdDalje->click();
-        p.w.cmdPrekid->click();
-        QVERIFY(!p.w.Timer1->isActive());
-        QCOMPARE(p.w.session.correctCount, 5);
-        QCOMPARE(p.w.session.unansweredCount, 0);
-        QCOMPARE(modals.answered(), 0);
-        QVERIFY(p.list().isEmpty());
-        // the next game starts afresh
-        p.w.cmdLingvar->click();
-        QCOMPARE(p.w.lblBrTacO->text(), QStringLiteral("0"));
-        for (int i = 1; i <= kGameLength; ++i)
-            QVERIFY(!p.w.imgOpan[i]->isVisibleTo(&p.w));
+        QCOMPARE(int(p.w.game().questionNumber()), lastQuestion);
+        QVERIFY(!p.w.FraMudrica->isHidden());
+        QCOMPARE(p.list(), QByteArray("<missing>"));
     }
 
     void closingTheMainScreenAsksFirst_data()
     {
         QTest::addColumn<bool>("byButton");
-        QTest::addColumn<QString>("answer");
-        QTest::addColumn<bool>("closed");
-        QTest::newRow("Крај, Да") << true << "da" << true;
-        QTest::newRow("Крај, Не") << true << "ne" << false;
-        QTest::newRow("window manager, Да") << false << "da" << true;
-        QTest::newRow("window manager, Не") << false << "ne" << false;
+        QTest::addColumn<bool>("leave");
+        QTest::newRow("Крај, Да") << true << true;
+        QTest::newRow("Крај, Не") << true << false;
+        QTest::newRow("window manager, Да") << false << true;
+        QTest::newRow("window manager, Не") << false << false;
     }
     void closingTheMainScreenAsksFirst()
     {
         QFETCH(bool, byButton);
-        QFETCH(QString, answer);
-        QFETCH(bool, closed);
+        QFETCH(bool, leave);
         Player p;
         p.w.show();
         ModalAnswerer modals;
         modals.then([&](QWidget *w) {
-            QCOMPARE(p.w.tag, QStringLiteral(" "));
             auto *daNe = qobject_cast<frmDaNe *>(w);
-            (answer == "da" ? daNe->cmdDa : daNe->cmdNe)->click();
+            QCOMPARE(daNe->focusWidget(), daNe->cmdDa);
+            (leave ? daNe->cmdDa : daNe->cmdNe)->click();
         });
         if (byButton)
             p.w.cmdKraj->click();
         else
             p.w.close();
         QCOMPARE(modals.seen(), QStringList{"frmDaNe"});
-        QCOMPARE(p.w.isVisible(), !closed);
-        QCOMPARE(p.w.tag, answer);
+        QCOMPARE(p.w.isVisible(), !leave);
         QVERIFY(p.w.cmdLingvar->isEnabled());
     }
 };

@@ -1,6 +1,6 @@
 // Runs the real answer timer for one whole question and compares its length with the nominal
 // 310 ticks x 164 ms, and reports the CPU time the process spent meanwhile.
-#include "TestModule.h"
+#include "TestFolder.h"
 #include "frmGlavna.h"
 
 #include "ColourButton.h"
@@ -47,9 +47,9 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM",
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
-    TestModule t;
+    TestFolder t;
     t.writeArchive();
-    frmGlavna w(*t.module);
+    frmGlavna w(t.folders());
     w.show();
     PaintCounter counter;
     w.pctVreme->installEventFilter(&counter);
@@ -76,5 +76,5 @@ int main(int argc, char *argv[])
                 counter.paints, counter.paints ? double(counter.pixels) / counter.paints : 0.0,
                 w.pctVreme->width(), w.pctVreme->height());
     std::printf("unanswered: %s\n", qPrintable(w.lblBrBezO->text()));
-    return w.session.unansweredCount == 1 ? 0 : 1;
+    return w.game().counters().unanswered == 1 ? 0 : 1;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ScreenDialog.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QPointer>
@@ -9,7 +11,9 @@
 #include <functional>
 
 // Answers the modal screens a test opens, one action per screen in the order they come up.
-// Each action gets the screen; it usually clicks one of its buttons.
+// Each action gets the screen; it usually clicks one of its buttons. A screen that its action
+// leaves open (a failed check returns early) or that comes up with no action left is closed,
+// so that a test fails instead of waiting for ever.
 class ModalAnswerer : public QObject
 {
 public:
@@ -47,8 +51,15 @@ private:
     void poll()
     {
         QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || modal == m_last || m_actions.empty())
+        if (!modal)
             return;
+        if (modal == m_last || m_actions.empty()) {
+            if (auto *screen = qobject_cast<ScreenDialog *>(modal))
+                screen->closeScreen(QDialog::Rejected);
+            else
+                modal->close();
+            return;
+        }
         m_last = modal;
         m_seen << QString::fromLatin1(modal->metaObject()->className());
         Action action = std::move(m_actions.front());

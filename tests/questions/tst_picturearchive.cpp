@@ -27,11 +27,22 @@ class TestPictureArchive : public QObject
     QString m_archive = m_dir.filePath("program/Slike.dat");
     QString m_picture = m_dir.filePath("user/t.gif");
 
-    PictureResult extract(int question)
+    // What the main screen does for a picture question: cut the picture out, then keep it in
+    // t.gif. ok when both worked; the reason of the first failure otherwise.
+    struct Extracted
     {
-        return ExtractPictureFile(m_dir.filePath("program").toStdString(),
-                                  m_dir.filePath("user").toStdString(),
-                                  static_cast<std::int16_t>(question));
+        bool ok;
+        std::string reason;
+    };
+    Extracted extract(int question)
+    {
+        const auto n = static_cast<std::int16_t>(question);
+        const PictureResult cut = ReadPicture(m_dir.filePath("program").toStdString(), n);
+        if (cut.bytes.empty())
+            return {false, cut.reason};
+        const std::string reason =
+            WritePictureFile(m_dir.filePath("user").toStdString(), cut.bytes, n);
+        return {reason.empty(), reason};
     }
 
 private slots:
@@ -85,7 +96,7 @@ private slots:
             QVERIFY(earlier < 0 ? QDir().mkdir(m_picture) : writeFile(m_picture, "earlier"));
         const QByteArray before = readFile(m_picture);
 
-        const PictureResult result = extract(question);
+        const Extracted result = extract(question);
         const QString reason = QString::fromStdString(result.reason);
         if (failure.isEmpty()) {
             QVERIFY2(result.ok, qPrintable(reason));
@@ -97,6 +108,7 @@ private slots:
         QVERIFY2(reason.contains(failure) && reason.contains("picture"), qPrintable(reason));
         QCOMPARE(readFile(m_picture), before);
         QCOMPARE(QFileInfo(m_picture).isDir(), earlier < 0);
+        QCOMPARE(QDir(m_dir.filePath("user")).entryList(QDir::Files).size(), earlier < 0 ? 0 : 1);
     }
 };
 

@@ -220,13 +220,16 @@ private slots:
         }
     }
 
-    void clearingDeletesTheFileIfThereIsOne()
+    void clearingDeletesTheFileOrSaysItCouldNot()
     {
         QTemporaryDir dir;
-        ClearScoreList(dir.path().toStdString()); // a missing file is passed over
+        const std::string folder = dir.path().toStdString();
+        QVERIFY(ClearScoreList(folder)); // a missing file counts as cleared
         QVERIFY(writeFile(dir.filePath(kScoreFileName), fileOf({line(10, "a")})));
-        ClearScoreList(dir.path().toStdString());
+        QVERIFY(ClearScoreList(folder));
         QVERIFY(entriesIn(dir.path()).isEmpty());
+        QVERIFY(QDir(dir.path()).mkdir(kScoreFileName)); // nothing a list could be deleted from
+        QVERIFY(!ClearScoreList(folder));
     }
 };
 

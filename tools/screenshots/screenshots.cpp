@@ -40,9 +40,9 @@ void tick(frmGlavna &w, int times)
 // run for some ticks.
 void presentUpTo(frmGlavna &w, int number, int ticks)
 {
-    while (w.session.questionNumber < number) {
+    while (w.game().questionNumber() < number) {
         if (w.Timer1->isActive())
-            w.cmdOdgovor[w.session.correctPosition]->click();
+            w.cmdOdgovor[w.game().correctPosition()]->click();
         w.cmdDalje->click();
     }
     tick(w, ticks);
@@ -66,13 +66,12 @@ int main(int argc, char *argv[])
     for (const char *name : {"Pitanja.dat", "Slike.dat"})
         QFile::copy(QDir(QString::fromLocal8Bit(argv[1])).filePath(QLatin1String(name)),
                     folder.filePath(QLatin1String(name)));
-    Module1 module;
-    module.folders = {folder.path().toStdString(), folder.path().toStdString()};
-    module.random = Random({0.42, 0.17, 0.73, 0.05, 0.91, 0.38, 0.64, 0.26, 0.85, 0.12});
+    const AppFolders folders{folder.path().toStdString(), folder.path().toStdString()};
+    const Random random({0.42, 0.17, 0.73, 0.05, 0.91, 0.38, 0.64, 0.26, 0.85, 0.12});
 
     std::unique_ptr<frmGlavna> main;
     frmNaslov title([&]() -> QWidget * {
-        main = std::make_unique<frmGlavna>(module);
+        main = std::make_unique<frmGlavna>(folders, random);
         return main.get();
     });
     save(&title, "title");
@@ -94,10 +93,10 @@ int main(int argc, char *argv[])
     save(&w, "question-grammar");
     presentUpTo(w, 19, 10);
     save(&w, "question-free");
-    w.cmdOdgovor[w.session.correctPosition]->click();
+    w.cmdOdgovor[w.game().correctPosition()]->click();
     save(&w, "answer-correct");
 
-    frmSkor skor(w.tag);
+    frmSkor skor;
     skor.lblTacniOd->setText(QStringLiteral(" 72 "));
     skor.lblCrvVr->setText(QStringLiteral("11 "));
     skor.lblUkupno->setText(QStringLiteral(" 83 "));
@@ -111,8 +110,8 @@ int main(int argc, char *argv[])
         AddScoreLine(
             list,
             BuildScoreLine(cp1251::literal(name), static_cast<std::int16_t>(score), {6, 12, 2026}),
-            module.folders.writeFolder);
-    frmLista lista(module);
+            folders.writeFolder);
+    frmLista lista(folders.writeFolder);
     lista.show();
     save(&lista, "list");
 

@@ -1,28 +1,25 @@
 #pragma once
 
+#include "AppFolders.h"
 #include "BankBuilder.h"
-#include "Module1.h"
 #include "PictureArchive.h"
 
 #include <QTemporaryDir>
-#include <memory>
 
-// A Module1 whose folders are a fresh temporary folder holding a question bank.
-struct TestModule
+// A fresh temporary folder that serves the program as its data and its write folder, holding a
+// question bank.
+struct TestFolder
 {
-    explicit TestModule(const std::string &bankBytes = testbank::bytes(testbank::kSmallest),
-                        std::vector<double> sequence = {0.5})
-        : module(std::make_unique<Module1>())
+    explicit TestFolder(const std::string &bankBytes = testbank::bytes(testbank::kSmallest))
     {
-        module->folders = {dir.path().toStdString(), dir.path().toStdString()};
-        module->random = Random(std::move(sequence));
         testbank::write(path("Pitanja.dat"), bankBytes);
     }
 
     std::string path(const char *name) const { return dir.filePath(name).toStdString(); }
+    AppFolders folders() const { return {dir.path().toStdString(), dir.path().toStdString()}; }
 
     // A picture archive of full size holding a small red GIF at the start of every picture.
-    void writeArchive()
+    void writeArchive() const
     {
         static const unsigned char kGif[] = {0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x04, 0x00, 0x04,
                                              0x00, 0xf0, 0x00, 0x00, 0xff, 0x00, 0x00, 0x00, 0x00,
@@ -39,5 +36,4 @@ struct TestModule
     }
 
     QTemporaryDir dir;
-    std::unique_ptr<Module1> module;
 };

@@ -1,0 +1,203 @@
+#include "ColourButton.h"
+#include "DrawingBox.h"
+#include "ScreenTesting.h"
+#include "TestFiles.h"
+#include "TestFolder.h"
+#include "frmGlavna.h"
+
+#include <QFrame>
+#include <QtTest>
+#include <iostream>
+#include <sstream>
+
+namespace {
+
+QColor centre(const QLabel *image)
+{
+    const QImage picture = image->pixmap().toImage();
+    return picture.isNull() ? QColor() : picture.pixelColor(picture.rect().center());
+}
+
+// A 4 x 4 GIF of one colour; all of them are of one length.
+std::string gif(unsigned char r, unsigned char g, unsigned char b)
+{
+    std::string bytes = {'G', 'I', 'F', '8', '9', 'a', 4, 0, 4, 0, '\xf0', 0, 0};
+    bytes += {char(r), char(g), char(b), 0, 0, 0};
+    bytes += {'\x21', '\xf9', 4, 0, 0, 0, 0, 0, '\x2c', 0, 0, 0, 0, 4, 0, 4, 0, 0, 2, 4,
+              '\x84', '\x8f', 9, 5, 0, '\x3b'};
+    return bytes;
+}
+
+} // namespace
+
+class TestMainScreen : public QObject
+{
+    Q_OBJECT
+private slots:
+    void opensIdleWithOnlyTheMenuReachable()
+    {
+        TestFolder t;
+        frmGlavna w(t.folders());
+        QVERIFY(!w.FraMudrica->isHidden() && w.imgSlika->isHidden() && w.imgMudrica->isHidden());
+        for (QWidget *b : {w.cmdLingvar, w.cmdLista, w.cmdRec, w.cmdOglas, w.cmdKraj})
+            QVERIFY(b->isEnabled() && b->focusPolicy() != Qt::NoFocus);
+        for (QWidget *b : {w.cmdOdgovor[1], w.cmdDalje, w.cmdPrekid})
+            QVERIFY(b->focusPolicy() == Qt::NoFocus &&
+                    b->testAttribute(Qt::WA_TransparentForMouseEvents));
+        QCOMPARE(w.Timer1->interval(), 164);
+        QCOMPARE(w.Timer1->timerType(), Qt::PreciseTimer);
+        QVERIFY(!w.Timer1->isActive());
+        testbank::write(t.path("Pitanja.dat"), "**\r\n");
+        QVERIFY_THROWS_EXCEPTION(BankError, frmGlavna(t.folders()));
+    }
+
+    // The screen shows what the game returns: the question, its rows, the verdict, the counters,
+    // the slot and the opanak.
+    void aQuestionAndItsVerdict_data()
+    {
+        QTest::addColumn<QString>("how"); // right, wrong, time-out or give-up
+        QTest::addColumn<QString>("report");
+        QTest::addColumn<QLabel *MainScreenLayout::*>("counter");
+        QTest::newRow("right") << "right" << "Тачно! " << &MainScreenLayout::lblBrTacO;
+        QTest::newRow("wrong") << "wrong" << "Погрешили сте! Тачан је одговор Б."
+                               << &MainScreenLayout::lblBrNetO;
+        QTest::newRow("time-out") << "time-out" << "Нисте одговорили на питање. Тачан је одговор Б."
+                                  << &MainScreenLayout::lblBrBezO;
+        QTest::newRow("give-up") << "give-up" << "Нисте одговорили на питање. Тачан је одговор Б."
+                                 << &MainScreenLayout::lblBrBezO;
+    }
+    void aQuestionAndItsVerdict()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, report);
+        QFETCH(QLabel *MainScreenLayout::*, counter);
+        TestFolder t;
+        t.writeArchive();
+        frmGlavna w(t.folders(), Random({0.5}));
+        w.cmdLingvar->click();
+        QVERIFY(w.FraMudrica->isHidden() && !w.cmdLingvar->isEnabled());
+        QCOMPARE(w.lblIzvestaj->text(), "Треба да одговорите на 20 питања. Притисните \"Даље\".");
+        w.cmdDalje->click();
+        QVERIFY(w.Timer1->isActive());
+        QCOMPARE(w.lblBrPitanja->text(), "ПИТАЊЕ БРОЈ 1");
+        QCOMPARE(w.lblPitanje->text(), "На слици десно је:");
+        QCOMPARE(w.lblOdgovor[1]->text(), "нетачно ");
+        QVERIFY(w.cmdOdgovor[3]->isHidden() && w.lblOdgovor[4]->isHidden());
+        QCOMPARE(w.lblPrazno[1]->palette().color(QPalette::Window), QColor(255, 0, 0));
+        QVERIFY(w.imgMudrica->isHidden());
+        QCOMPARE(centre(w.imgSlika), QColor(255, 0, 0));
+        if (how == "right" || how == "wrong")
+            w.cmdOdgovor[how == "right" ? 2 : 1]->click();
+        else if (how == "give-up")
+            w.cmdDalje->click();
+        else
+            while (w.Timer1->isActive())
+                w.Timer1_Timer();
+        QVERIFY(!w.Timer1->isActive());
+        QCOMPARE(w.lblIzvestaj->text(), report);
+        QCOMPARE((w.*counter)->text(), "1");
+        QVERIFY(!w.cmdOdgovor[1]->isEnabled() && !w.cmdOdgovor[2]->isEnabled());
+        QCOMPARE(!w.imgOpan[1]->isHidden(), how == "right");
+        QCOMPARE(w.lblBrCrVr->text(), how == "right" ? "1" : "0");
+        const int pressed = how == "right" ? 2 : how == "wrong" ? 1 : 0;
+        for (int r = 1; r <= 2; ++r)
+            QCOMPARE(w.cmdOdgovor[r]->backgroundColour() == QColor(255, 255, 0), r == pressed);
+        QCOMPARE(w.pctVreme->pixel(0, 4) == QColor(255, 0, 0), how == "time-out");
+        w.cmdDalje->click(); // the next question erases the bar and unlocks the rows
+        QCOMPARE(w.pctVreme->pixel(0, 4), QColor(224, 224, 224));
+        QVERIFY(w.cmdOdgovor[1]->isEnabled());
+        QCOMPARE(w.cmdOdgovor[1]->backgroundColour(), QColor(224, 224, 224));
+        QVERIFY(w.lblIzvestaj->text().isEmpty());
+        w.cmdOdgovor[1]->click();
+        w.cmdDalje->click(); // question 3 shows the mascot
+        QVERIFY(w.imgSlika->pixmap().isNull() && !w.imgMudrica->isHidden());
+    }
+
+    // Each picture question shows its own picture, even when two pictures have the same length
+    // and t.gif is rewritten within one second.
+    void eachPictureIsTheQuestionsOwn()
+    {
+        TestFolder t;
+        std::string archive(kPictureArchiveSize, '\0');
+        for (const auto &[key, picture] : {std::pair{101, gif(255, 0, 0)}, {102, gif(0, 0, 255)}})
+            archive.replace(FindPicture(key)->offset - 1, picture.size(), picture);
+        testbank::write(t.path(kPictureArchiveName), archive);
+        frmGlavna w(t.folders(), Random({0.5}));
+        for (int game = 0; game < 3; ++game) {
+            w.cmdLingvar->click();
+            for (int n = 1; n <= 2; ++n) {
+                w.cmdDalje->click();
+                const bool first = w.game().gameQuestions()[n] == 1;
+                QCOMPARE(centre(w.imgSlika), first ? QColor(255, 0, 0) : QColor(0, 0, 255));
+                QVERIFY(readFile(t.dir.filePath("t.gif"))
+                            .startsWith(QByteArray::fromStdString(first ? gif(255, 0, 0)
+                                                                        : gif(0, 0, 255))));
+                w.cmdDalje->click();
+            }
+            w.cmdPrekid->click();
+        }
+    }
+
+    // Without a picture the mascot stands in; the reason is told once, not at every question.
+    void aMissingPictureIsReportedOnce()
+    {
+        TestFolder t;
+        frmGlavna w(t.folders());
+        std::ostringstream err;
+        std::streambuf *old = std::cerr.rdbuf(err.rdbuf());
+        w.cmdLingvar->click();
+        for (int i = 0; i < 4; ++i)
+            w.cmdDalje->click();
+        std::cerr.rdbuf(old);
+        QVERIFY(!w.imgMudrica->isHidden() && w.imgSlika->pixmap().isNull());
+        const QString said = QString::fromStdString(err.str());
+        QCOMPARE(said.count("lingvar: "), 1);
+        QVERIFY2(said.contains("Slike.dat"), qPrintable(said));
+    }
+
+    // "Прекид" during a picture question leaves nothing of that game in the next one.
+    void anAbortedGameLeavesNoTrace()
+    {
+        TestFolder t;
+        t.writeArchive();
+        frmGlavna w(t.folders());
+        w.cmdLingvar->click();
+        w.cmdDalje->click();
+        w.cmdOdgovor[w.game().correctPosition()]->click();
+        w.cmdDalje->click();
+        w.cmdPrekid->click();
+        QVERIFY(!w.FraMudrica->isHidden() && !w.Timer1->isActive() && w.cmdLingvar->isEnabled());
+        QCOMPARE(w.game().counters().unanswered, std::int16_t(0)); // the running one counts nowhere
+        w.cmdLingvar->click();
+        QVERIFY(w.imgSlika->pixmap().isNull());
+        QCOMPARE(w.lblBrTacO->text(), "0");
+        for (int i = 1; i <= kGameLength; ++i)
+            QVERIFY(w.imgOpan[i]->isHidden());
+        QVERIFY(w.lblPitanje->text().isEmpty() && w.cmdOdgovor[1]->isHidden());
+    }
+
+    // Tab goes through the buttons in the layout's order; Enter and Escape press none.
+    void theKeyboard()
+    {
+        TestFolder t;
+        frmGlavna w(t.folders());
+        w.show();
+        w.cmdLingvar->click();
+        w.cmdDalje->click();
+        const QList<QWidget *> expected = {w.cmdOdgovor[1], w.cmdOdgovor[2], w.cmdLingvar,
+                                           w.cmdLista,     w.cmdRec,        w.cmdKraj,
+                                           w.cmdDalje,     w.cmdPrekid,     w.cmdOglas};
+        QList<QWidget *> order = tabOrder(w.cmdOdgovor[1]);
+        order.removeIf([](QWidget *b) { return !b->isVisible(); });
+        QCOMPARE(order, expected);
+        w.cmdOdgovor[1]->setFocus();
+        QTest::keyClick(w.cmdOdgovor[1], Qt::Key_Return);
+        QTest::keyClick(w.cmdOdgovor[1], Qt::Key_Escape);
+        QVERIFY(w.Timer1->isActive());
+        w.cmdPrekid->click(); // a covered button that kept the focus hands it on
+        QVERIFY(!w.cmdOdgovor[1]->hasFocus() && !w.cmdDalje->hasFocus());
+    }
+};
+
+QTEST_MAIN(TestMainScreen)
+#include "tst_mainscreen.moc"
