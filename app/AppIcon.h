@@ -2,5 +2,5 @@
 
 #include <QIcon>
 
-// The mascot's head in every size the desktop asks for; every window of the program shows it.
+// The mascot's head in the sizes a window shows; every window of the program has it.
 QIcon appIcon();

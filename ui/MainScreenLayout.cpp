@@ -36,13 +36,13 @@ QFrame *panel(QWidget *parent, const QRect &geometry, const QColor &background)
     return p;
 }
 
-QLabel *image(QWidget *parent, const QRect &geometry, const QString &resource)
+QLabel *image(QWidget *parent, const QRect &geometry, const QPixmap &pixmap = QPixmap())
 {
     auto *l = new QLabel(parent);
     l->setGeometry(geometry);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    if (!resource.isEmpty())
-        l->setPixmap(picture(resource));
+    if (!pixmap.isNull())
+        l->setPixmap(pixmap);
     return l;
 }
 
@@ -82,11 +82,11 @@ void MainScreenLayout::buildMenuRow()
 void MainScreenLayout::buildPictures()
 {
     FraMudrica = panel(this, twips(120, 600, 9195, 5295), kGrey);
-    imgNaKantaru = image(FraMudrica, twips(2280, 240, 4710, 4335), QStringLiteral(":/kantar.gif"));
+    imgNaKantaru = image(FraMudrica, twips(2280, 240, 4710, 4335), picture(QStringLiteral(":/kantar.gif")));
     imgNaKantaru->setAccessibleName(QStringLiteral("Мудрица на кантару"));
-    imgMudrica = image(this, twips(7500, 120, 1785, 1725), QStringLiteral(":/mudrica.jpg"));
+    imgMudrica = image(this, twips(7500, 120, 1785, 1725), picture(QStringLiteral(":/mudrica.jpg")));
     imgMudrica->setAccessibleName(QStringLiteral("Мудрица"));
-    imgSlika = image(this, twips(7500, 120, 1695, 1950), QString());
+    imgSlika = image(this, twips(7500, 120, 1695, 1950));
     imgSlika->setAccessibleName(QStringLiteral("Слика уз питање"));
 }
 
@@ -143,12 +143,13 @@ void MainScreenLayout::buildGameArea()
     pctVreme->setBackgroundColour(colours::buttonGrey);
     pctVreme->setAccessibleName(QStringLiteral("Време за одговор"));
 
+    const QPixmap opanak = picture(QStringLiteral(":/opanak.gif")); // decoded once, shared by all
     for (int i = 1; i <= kSlots; ++i) {
         const QRect slot = twips(180 + 630 * ((i - 1) % 10), i <= 10 ? 5220 : 5550, 495, 255);
         lblPrazno[i] = label(this, slot, arial(11.25), Qt::AlignHCenter | Qt::AlignTop);
         lblPrazno[i]->setText(QString::number(i));
         setBackground(lblPrazno[i], colours::slotCyan);
-        imgOpan[i] = image(this, slot, QStringLiteral(":/opanak.gif"));
+        imgOpan[i] = image(this, slot, opanak);
         imgOpan[i]->setAccessibleName(QStringLiteral("Опанак за питање %1").arg(i));
         setBackground(imgOpan[i], kGrey); // the opanak covers the whole slot, number and all
         imgOpan[i]->hide();

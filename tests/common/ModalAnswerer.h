@@ -32,9 +32,6 @@ public:
         return *this;
     }
 
-    // How many screens were answered, and how many actions are left over.
-    int answered() const { return m_answered; }
-    bool done() const { return m_actions.empty(); }
     QStringList seen() const { return m_seen; }
 
     template <class Screen, class Button> static Action click(Button *Screen::*button)
@@ -64,13 +61,11 @@ private:
         m_seen << QString::fromLatin1(modal->metaObject()->className());
         Action action = std::move(m_actions.front());
         m_actions.pop_front();
-        ++m_answered;
         action(modal);
     }
 
     QTimer m_timer;
     std::deque<Action> m_actions;
     QPointer<QWidget> m_last;
-    int m_answered = 0;
     QStringList m_seen;
 };

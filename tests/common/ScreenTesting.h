@@ -12,23 +12,8 @@
 #include <QWidget>
 #include <functional>
 
-// Driving one screen from a test. Unlike ModalAnswerer, which answers a whole run of screens as
-// they come up, these act once, as soon as the screen's modal loop runs, and always close the
-// screen afterwards, so that a failing check never leaves the test waiting.
-
-// Runs act on the modal screen once its modal loop runs; the screen is closed afterwards if act
-// leaves it open.
-inline void whenModal(const std::function<void(ScreenDialog *)> &act)
-{
-    QTimer::singleShot(0, [act] {
-        auto *screen = qobject_cast<ScreenDialog *>(QApplication::activeModalWidget());
-        if (!screen)
-            return;
-        act(screen);
-        if (screen->isVisible())
-            screen->closeScreen();
-    });
-}
+// Driving one screen from a test: the probe and the way out run once the screen's modal loop
+// runs, and the screen is closed afterwards, so that a failing check never leaves it waiting.
 
 // What runModal saw: the modal widget while the screen was up, whether leave closed the screen,
 // and what exec returned.
