@@ -5,7 +5,7 @@
 # folder for the lintian test.
 set -eu
 build=$1 out=$2 here=$(cd "$(dirname "$0")" && pwd)
-for tool in dpkg-deb dpkg-shlibdeps; do
+for tool in dpkg-deb dpkg-shlibdeps file; do
     command -v $tool >/dev/null || { echo "$tool is not installed: no package can be built"; exit 77; }
 done
 fail() { echo "deb: $*" >&2; exit 1; }
