@@ -1,7 +1,10 @@
 #include "AppFolders.h"
 
+#include "QuestionBank.h"
+
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
@@ -13,6 +16,11 @@ bool isWritable(const QString &folder)
     return probe.open();
 }
 
+bool holdsBank(const QString &folder)
+{
+    return QFileInfo::exists(folder + QLatin1Char('/') + QLatin1String(kBankFileName));
+}
+
 } // namespace
 
 AppFolders LocateAppFolders()
@@ -22,10 +30,16 @@ AppFolders LocateAppFolders()
 
 AppFolders LocateAppFolders(const QString &ownFolder)
 {
-    QString write = ownFolder;
-    if (!isWritable(ownFolder)) {
+    // An installed copy has the program in bin/ and its data in share/lingvar/. That folder is
+    // the system's, shared by every user, so nothing is written there, not even by root.
+    const QString shared = QDir::cleanPath(ownFolder + QStringLiteral("/../share/lingvar"));
+    // An installed copy whose bank went missing still names the bank's place in its message.
+    const bool installed = !holdsBank(ownFolder) && QFileInfo(shared).isDir();
+    const QString data = installed ? shared : ownFolder;
+    QString write = data;
+    if (installed || !isWritable(data)) {
         write = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
         QDir().mkpath(write);
     }
-    return AppFolders{ownFolder.toStdString(), write.toStdString()};
+    return AppFolders{data.toStdString(), write.toStdString()};
 }

@@ -12,8 +12,9 @@ struct AppFolders
     std::filesystem::path writeFolder;
 };
 
-// The program's own folder (that of the running executable, links resolved) holds its data;
-// the files it writes go there too unless it is read-only, as for a copy installed for all
-// users, and then to the program's folder in the user's data location.
+// The program's data is in its own folder (that of the running executable, links resolved),
+// or else, for an installed copy, in ../share/lingvar beside it. The files it writes go beside
+// the data when that is the program's own writable folder; otherwise, and always for an
+// installed copy, to the program's folder in the user's data location.
 AppFolders LocateAppFolders();
 AppFolders LocateAppFolders(const QString &ownFolder);

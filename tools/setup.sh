@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs, and only those that are missing, so that a
-# machine that has them all is not sent to apt at all. With --test, also the validators of the
-# desktop entry and the AppStream file that the tests run.
+# machine that has them all is not sent to apt at all. With --package, also what cpack needs to
+# make the Debian package (dpkg-shlibdeps and file); with --test, that and the validators of the
+# desktop entry, the AppStream file and the package that the tests run.
 set -euo pipefail
 
 packages=(g++ cmake make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
           fontconfig fonts-liberation fonts-liberation2)
-if [ "${1:-}" = --test ]; then
-    packages+=(desktop-file-utils appstream)
-fi
+case "${1:-}" in
+    --package) packages+=(dpkg-dev file) ;;
+    --test) packages+=(desktop-file-utils appstream dpkg-dev file lintian) ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
