@@ -10,8 +10,7 @@ private slots:
     // glibc's own table is the reference for all 256 bytes.
     void matchesIconvForEveryByte()
     {
-        iconv_t cd = iconv_open("UTF-32LE", "CP1251");
-        QVERIFY(cd != reinterpret_cast<iconv_t>(-1));
+        iconv_t cd = iconv_open("UTF-32LE", "CP1251"); // if it fails, so does byte 0 below
         for (int b = 0; b < 256; ++b) {
             char32_t out = 0;
             char in = static_cast<char>(b), *inPtr = &in, *outPtr = reinterpret_cast<char *>(&out);
