@@ -114,24 +114,23 @@ private slots:
     }
 
     // Each picture question shows its own picture, even when two pictures have the same length
-    // and t.gif is rewritten within one second.
+    // (questions 1 and 33) and t.gif is rewritten within one second.
     void eachPictureIsTheQuestionsOwn()
     {
-        TestFolder t;
+        TestFolder t(testbank::bytes({39, 3, 6, 4, 3, 2}));
         std::string archive(kPictureArchiveSize, '\0');
-        for (const auto &[key, picture] : {std::pair{101, gif(255, 0, 0)}, {102, gif(0, 0, 255)}})
-            archive.replace(FindPicture(key)->offset - 1, picture.size(), picture);
+        for (int key = kFirstPictureKey; key <= kLastPictureKey; ++key)
+            archive.replace(FindPicture(key)->offset - 1, 45, gif(uchar(key), 0, uchar(255 - key)));
         testbank::write(t.path(kPictureArchiveName), archive);
-        frmGlavna w(t.folders(), Random({0.5}));
-        for (int game = 0; game < 3; ++game) {
+        frmGlavna w(t.folders(), Random({0.37, 0.81, 0.13}));
+        for (int game = 0; game < 20; ++game) {
             w.cmdLingvar->click();
             for (int n = 1; n <= 2; ++n) {
                 w.cmdDalje->click();
-                const bool first = w.game().gameQuestions()[n] == 1;
-                QCOMPARE(centre(w.imgSlika), first ? QColor(255, 0, 0) : QColor(0, 0, 255));
+                const int key = 100 + w.game().gameQuestions()[n];
+                QCOMPARE(centre(w.imgSlika), QColor(key, 0, 255 - key));
                 QVERIFY(readFile(t.dir.filePath("t.gif"))
-                            .startsWith(QByteArray::fromStdString(first ? gif(255, 0, 0)
-                                                                        : gif(0, 0, 255))));
+                            .startsWith(QByteArray::fromStdString(gif(uchar(key), 0, uchar(255 - key)))));
                 w.cmdDalje->click();
             }
             w.cmdPrekid->click();
