@@ -2,6 +2,7 @@
 #include "BankTool.h"
 #include "GifMaker.h"
 #include "PictureFiles.h"
+#include "ShapeStats.h"
 #include "TestFiles.h"
 
 #include <QImage>
@@ -170,6 +171,40 @@ private slots:
         const QImage image = QImage::fromData(QByteArray::fromStdString(*padded), "gif");
         QCOMPARE(image.size(), QSize(kPictureWidth, kPictureHeight));
         QCOMPARE(image, QImage::fromData(QByteArray::fromStdString(gif), "gif"));
+    }
+
+    void measuresTheShapeOfCorrectAnswers_data()
+    {
+        QTest::addColumn<QString>("source");         // block 2, three questions a game
+        QTest::addColumn<QList<double>>("expected"); // blind guesser, then rate and chance per tell
+        QTest::addColumn<QString>("marks");          // '!' where a tell gives the answer away
+        // Letters count, not UTF-8 bytes: "аб" is shorter than "abc".
+        QTest::newRow("shortest and longest")
+            << "? {\n+ аб\n- abc\n\n? {\n+ абвгд\n- а\n- abc\n- abcd\n\n"
+            << QList<double>{1.125, 0.5, 0.375, 0.5, 0.375, 0, 0, 0, 0} << "!!--";
+        QTest::newRow("a tie for shortest, fewest blanks and hyphens")
+            << "? {\n+ једно\n- два дела\n- по-ла\n\n"
+            << QList<double>{1, 0, 0, 0, 1 / 3., 1, 1 / 3., 0, 0} << "--!-";
+        QTest::newRow("middle by capitals")
+            << "? {\n+ Ђак Пера\n- ЉУТ\n- мир\n- Нова\n\n? {\n+ АБВ\n- аб\n- Аб\n\n"
+            << QList<double>{0.875, 0, 0, 1, 7 / 24., 0, 0, 0.5, 5 / 12.} << "-!--";
+    }
+    void measuresTheShapeOfCorrectAnswers()
+    {
+        QFETCH(QString, source);
+        QFETCH(QList<double>, expected);
+        QFETCH(QString, marks);
+        std::vector<Problem> problems;
+        const BlockShape shape =
+            MeasureShape(ParseSource("2-bolje.txt", source.toStdString(), problems), BlockQuota[2]);
+        QVERIFY(problems.empty());
+        QCOMPARE(shape.questions, source.count("\n\n"));
+        QCOMPARE(shape.guessed, expected[0]);
+        for (int tell = 0; tell < kShapeTellCount; ++tell) {
+            QCOMPARE(shape.rate[tell], expected[1 + 2 * tell]);
+            QCOMPARE(shape.chance[tell], expected[2 + 2 * tell]);
+            QCOMPARE(GivesAway(shape.rate[tell], shape.chance[tell]), marks[tell] == '!');
+        }
     }
 
     void unpackThenPackGivesBackTheSameBytes_data()

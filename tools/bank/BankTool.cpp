@@ -5,8 +5,11 @@
 #include "PictureArchive.h"
 #include "PictureFiles.h"
 #include "ScreenFit.h"
+#include "ShapeStats.h"
 #include "StoredBank.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -143,14 +146,73 @@ int unpack(const fs::path &file, const fs::path &folder, std::ostream &out, std:
     return 0;
 }
 
-// Pads a text to width characters, not bytes.
+// The characters of a UTF-8 text, not its bytes.
+std::size_t characters(const std::string &text)
+{
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+// Pads a text to width characters.
 std::string column(const std::string &text, std::size_t width, bool right = false)
 {
-    std::size_t characters = 0;
-    for (char c : text)
-        characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    const std::string fill(width > characters ? width - characters : 0, ' ');
+    const std::size_t length = characters(text);
+    const std::string fill(width > length ? width - length : 0, ' ');
     return right ? fill + text : text + fill;
+}
+
+// A number with a decimal comma.
+std::string decimal(double value, int width, int digits)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%*.*f", width, digits, value);
+    std::string result(text);
+    std::replace(result.begin(), result.end(), '.', ',');
+    return result;
+}
+
+// The right answers a blind guesser expects per game, and how the correct answers stand out.
+void shapeStats(const Sources &sources, std::ostream &out)
+{
+    constexpr double kGuessedGoal = 6.5;
+    static constexpr std::array<const char *, kShapeTellCount> tells = {
+        "најкраћи", "најдужи", "најмање размака и цртица", "средњи по великим словима"};
+    out << "\nСлепо погађање: колико тачних одговора по игри даје избор насумице.\n"
+           "Облик тачног одговора: % питања блока у којима је тачан одговор такав; у загради "
+           "случај,\nколико би их било за одговор изабран насумице; „!“ је више од случаја за "
+           "преко 10 поена.\n"
+        << column("блок", 7) << column("слепо погађање", 14, true);
+    // Wide enough for "100,0 (100,0) !"; the last column is not padded.
+    const auto width = [](int tell) {
+        return tell + 1 < kShapeTellCount ? std::max<std::size_t>(characters(tells[tell]), 15) : 0;
+    };
+    for (int tell = 0; tell < kShapeTellCount; ++tell)
+        out << "  " << column(tells[tell], width(tell));
+    out << '\n';
+    double guessed = 0;
+    int games = 0;
+    for (int k = 1; k <= kBlockCount; ++k) {
+        const BlockShape shape = MeasureShape(sources.blocks[k], BlockQuota[k]);
+        guessed += shape.guessed;
+        games += BlockQuota[k];
+        out << column(std::to_string(k), 7)
+            << column(decimal(shape.guessed, 0, 2) + " од " + std::to_string(BlockQuota[k]), 14,
+                      true);
+        for (int tell = 0; tell < kShapeTellCount; ++tell) {
+            const double rate = shape.rate[tell];
+            const double chance = shape.chance[tell];
+            out << "  "
+                << column(decimal(100 * rate, 5, 1) + " (" + decimal(100 * chance, 0, 1) + ")" +
+                              (GivesAway(rate, chance) ? " !" : ""),
+                          width(tell));
+        }
+        out << '\n';
+    }
+    out << column("укупно", 7)
+        << column(decimal(guessed, 0, 2) + " од " + std::to_string(games), 14, true)
+        << "  циљ: највише " << decimal(kGuessedGoal, 0, 1) << (guessed > kGuessedGoal ? " !" : "")
+        << '\n';
 }
 
 int stats(const fs::path &folder, std::ostream &out, std::ostream &err)
@@ -189,6 +251,7 @@ int stats(const fs::path &folder, std::ostream &out, std::ostream &err)
     for (int n : total)
         out << column(std::to_string(n), 8, true);
     out << '\n';
+    shapeStats(sources, out);
     return 0;
 }
 
