@@ -1,6 +1,5 @@
 // Runs the real answer timer for one whole question and compares its length with the nominal
 // 310 ticks x 164 ms, and reports the CPU time the process spent meanwhile.
-#include "TestFolder.h"
 #include "frmGlavna.h"
 
 #include "ColourButton.h"
@@ -8,6 +7,8 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QEventLoop>
 #include <QPaintEvent>
 #include <cstdio>
@@ -47,9 +48,11 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM",
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
-    TestFolder t;
-    t.writeArchive();
-    frmGlavna w(t.folders());
+    QTemporaryDir folder;
+    for (const char *name : {"Pitanja.dat", "Slike.dat"})
+        QFile::copy(QStringLiteral(LINGVAR_DATA_DIR "/") + QLatin1String(name),
+                    folder.filePath(QLatin1String(name)));
+    frmGlavna w(AppFolders{folder.path().toStdString(), folder.path().toStdString()});
     w.show();
     PaintCounter counter;
     w.pctVreme->installEventFilter(&counter);
