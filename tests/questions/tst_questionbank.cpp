@@ -34,7 +34,8 @@ private slots:
         QFETCH(int, firstBlock);
         QuestionBank b;
         Random random({0.5});
-        LoadQuestionBankBytes(b, bytes.toStdString(), kBankFileName, random);
+        QVERIFY_THROWS_NO_EXCEPTION(
+            LoadQuestionBankBytes(b, bytes.toStdString(), kBankFileName, random));
         const std::array<std::int16_t, 7> size = {0, std::int16_t(firstBlock), 3, 6, 4, 3, 2};
         QVERIFY(b.blockSize == size);
         for (int k = 1, end = 0; k <= 6; ++k)
@@ -54,8 +55,10 @@ private slots:
     {
         QFETCH(QList<double>, sequence);
         QuestionBank b;
+        b.blockCursor.fill(5), b.blockOrder[6].fill(9); // what an earlier game left behind
         Random random({sequence.begin(), sequence.end()});
-        LoadQuestionBankBytes(b, testbank::bytes({39, 45, 90, 60, 45, 30}), kBankFileName, random);
+        QVERIFY_THROWS_NO_EXCEPTION(LoadQuestionBankBytes(
+            b, testbank::bytes({39, 45, 90, 60, 45, 30}), kBankFileName, random));
         for (int k = 1, first = 1; k <= 6; first += b.blockSize[k++]) {
             const auto order = b.blockOrder[k].begin();
             std::vector<int> held(order + 1, order + 1 + b.blockSize[k]), all(held.size());
