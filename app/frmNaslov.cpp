@@ -42,14 +42,19 @@ void frmNaslov::Form_Load()
     show();
 }
 
+void frmNaslov::closeEvent(QCloseEvent *event)
+{
+    Timer1->stop();
+    if (m_main && !m_main->isVisible())
+        m_main->show();
+    QWidget::closeEvent(event);
+}
+
 void frmNaslov::Timer1_Timer()
 {
     ++tickCount;
     if (tickCount != kTicksShown)
         return;
     // The main screen appears first, so that a window stays open when this one goes.
-    if (m_main)
-        m_main->show();
-    Timer1->stop();
     close();
 }

@@ -24,6 +24,10 @@ public:
     QTimer *Timer1;
     std::int16_t tickCount = 0;
 
+protected:
+    // Closed early (a window manager may close even a borderless window), it hands over at once.
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void Form_Load();
 

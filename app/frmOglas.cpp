@@ -43,7 +43,6 @@ frmOglas::frmOglas(QWidget *parent) : ScreenDialog(twipsSize(6315, 4545), parent
                                         "ili u nekom od ponuđenih odgovora?\n"
                                         "Pošaljite nam pitanje ili ispravku."),
                          arial(9.75, true), Qt::white);
-    Label2->setAlignment(Qt::AlignCenter); // the paragraph sits in the middle of its panel
     Label3 = centredText(this, twips(120, 3240, 6135, 495),
                          QStringLiteral("Uz svako pitanje pošaljite tačan odgovor\n"
                                         "i još jedan do tri netačna."),

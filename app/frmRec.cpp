@@ -29,9 +29,9 @@ frmRec::frmRec(QWidget *parent) : ScreenDialog(twipsSize(6615, 4125), parent)
     Label1 = new TitleStrip(QStringLiteral("  Реч, две о програму"), twips(0, 0, 6615, 255), this);
     Label2 = line(this, twips(240, 360, 4695, 255), QString());
     Label3 = line(this, twips(240, 600, 5535, 255), QStringLiteral("Програмирао: тим Лингвара"));
-    // As wide as the paragraph below, so that the illustration credit is not cut off.
-    Label4 = line(this, twips(240, 840, 6135, 255),
-                  QStringLiteral("Илустровао: тим Лингвара; Twemoji (CC-BY 4.0), Lobster (OFL)"));
+    // The full credits, with the licences' texts, are in the CREDITS files and the package.
+    Label4 = line(this, twips(240, 840, 5535, 255),
+                  QStringLiteral("Илустровао: тим Лингвара; Twemoji (CC-BY), Lobster (OFL)"));
     Label5 = line(this, twips(240, 1080, 3735, 255), QString());
     Label14 = line(this, twips(240, 1320, 6135, 495),
                    QStringLiteral("Аутор се захваљује многобројним корисницима прве верзије који "

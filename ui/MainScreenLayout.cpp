@@ -95,7 +95,8 @@ QLabel *MainScreenLayout::buildCounter(QFrame *&box, int top, const char *first,
     box = panel(this, twips(7500, top, 1785, 525), kCounterBox);
     label(box, twips(40, 0, 1215, 255), arial(9.75))->setText(QString::fromUtf8(first));
     label(box, twips(40, 210, 1215, 255), arial(9.75))->setText(QString::fromUtf8(second));
-    QLabel *number = label(box, twips(1260, 120, 375, 280), arial(11.25, true), Qt::AlignCenter);
+    QLabel *number = label(box, twips(1260, 120, 375, 280), arial(11.25, true),
+                           Qt::AlignHCenter | Qt::AlignTop);
     number->setAccessibleDescription(QString::fromUtf8(first) + QLatin1Char(' ') +
                                      QString::fromUtf8(second));
     setBackground(number, kCounterNumber);
@@ -122,8 +123,8 @@ void MainScreenLayout::buildGameArea()
         cmdOdgovor[i]->setFont(arial(9.75));
     }
 
-    Picture3 = panel(this, twips(180, 3450, 7125, 1395), QColor());
-    setBackground(Picture3, QPalette().color(QPalette::Window));
+    // The report panel has the system's window background, that of text areas.
+    Picture3 = panel(this, twips(180, 3450, 7125, 1395), QPalette().color(QPalette::Base));
     lblIzvestaj = label(Picture3, twips(150, 90, 6645, 495), arial(11.25));
     lblIzvestaj->setWordWrap(true);
     lblIzvestaj2 = label(Picture3, twips(150, 690, 6645, 255), arial(11.25));

@@ -216,6 +216,63 @@ private slots:
         QVERIFY(!main->isVisible() && w.isVisible());
         w.Timer1_Timer();
         QVERIFY(main->isVisible() && !w.isVisible() && !w.Timer1->isActive());
+
+        std::unique_ptr<QWidget> other; // closed by the window manager before its time
+        frmNaslov early([&] {
+            other = std::make_unique<QWidget>();
+            return other.get();
+        });
+        early.Timer1_Timer();
+        early.close();
+        QVERIFY(other->isVisible() && !early.Timer1->isActive());
+    }
+
+    // Each screen opens with the focus where the player starts, and Tab goes on in order;
+    // Space on the result screen's first focus leaves it without an entry.
+    void theFocusOrder_data()
+    {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("result") << "frmSkor" << QStringList{"Излаз", "Да", "Не"};
+        QTest::newRow("name entry") << "frmUpis" << QStringList{"", "Излаз", "Одустани"};
+        QTest::newRow("list") << "frmLista" << QStringList{"Излаз", "", "Поништи листу"};
+        QTest::newRow("exit") << "frmDaNe" << QStringList{"Да", "Не"};
+    }
+    void theFocusOrder()
+    {
+        QFETCH(QString, screen);
+        QFETCH(QStringList, order);
+        auto dlg = makeScreen(screen, m_dir.path().toStdString(), m_list);
+        QStringList seen;
+        const ModalRun run = runModal(
+            *dlg,
+            [&] {
+                for (QWidget *w : tabOrder(dlg->focusWidget())) {
+                    auto *button = qobject_cast<QPushButton *>(w);
+                    seen << (button ? button->text() : QString(""));
+                }
+            },
+            [&] {
+                if (screen == "frmSkor")
+                    QTest::keyClick(dlg->focusWidget(), Qt::Key_Space);
+            });
+        QCOMPARE(seen, order);
+        if (screen == "frmSkor")
+            QVERIFY(run.closedByLeave && run.result == QDialog::Rejected);
+    }
+
+    // The credits of the about screen fit their labels, which keep the widths of the layout.
+    void theAboutScreenShowsWholeLines()
+    {
+        frmRec rec;
+        QCOMPARE(rec.Label4->width(), 369);
+        for (const QLabel *l : rec.findChildren<QLabel *>()) {
+            const int wrap = l->wordWrap() ? Qt::TextWordWrap : 0;
+            const QRect needed = l->fontMetrics().boundingRect(
+                QRect(0, 0, l->width(), 1000), wrap | l->alignment(), l->text());
+            QVERIFY2(needed.width() <= l->width() && needed.height() <= l->height(),
+                     qPrintable(l->text()));
+        }
     }
 
     void theStopScreenKeepsItsTwoBlanks()

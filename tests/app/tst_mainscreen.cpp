@@ -44,6 +44,8 @@ private slots:
         for (QWidget *b : {w.cmdOdgovor[1], w.cmdDalje, w.cmdPrekid})
             QVERIFY(b->focusPolicy() == Qt::NoFocus &&
                     b->testAttribute(Qt::WA_TransparentForMouseEvents));
+        QCOMPARE(w.Picture3->palette().color(QPalette::Window), QPalette().color(QPalette::Base));
+        QCOMPARE(w.lblBrTacO->alignment(), Qt::AlignHCenter | Qt::AlignTop);
         QCOMPARE(w.Timer1->interval(), 164);
         QCOMPARE(w.Timer1->timerType(), Qt::PreciseTimer);
         QVERIFY(!w.Timer1->isActive());
