@@ -106,6 +106,7 @@ void frmGlavna::EnterGameMode()
     lblBrPitanja->clear();
     lblPitanje->clear();
     lblIzvestaj->setText(QStringLiteral("Треба да одговорите на 20 питања. Притисните \"Даље\"."));
+    lblIzvestaj2->clear();
     const Counters &counters = m_game.counters();
     showCounter(lblBrTacO, counters.correct);
     showCounter(lblBrNetO, counters.wrong);
@@ -128,6 +129,7 @@ void frmGlavna::cmdPrekid_Click()
 
 void frmGlavna::showVerdict(const Verdict &verdict)
 {
+    lblIzvestaj2->setText(shown(verdict.rule));
     const Counters &counters = m_game.counters();
     const QString letter = shown(verdict.correctLetter);
     switch (verdict.outcome) {
@@ -151,6 +153,8 @@ void frmGlavna::showVerdict(const Verdict &verdict)
     }
     for (int i = 1; i <= 4; ++i)
         cmdOdgovor[i]->setEnabled(false);
+    // A screen reader hears the rule with the verdict.
+    lblIzvestaj->setAccessibleDescription(lblIzvestaj2->text());
 }
 
 void frmGlavna::Timer1_Timer()
@@ -205,6 +209,8 @@ void frmGlavna::PresentNextQuestion()
     cmdOdgovor[4]->hide();
     lblOdgovor[4]->hide();
     lblIzvestaj->clear();
+    lblIzvestaj2->clear();
+    lblIzvestaj->setAccessibleDescription(QString());
 
     const std::int16_t n = question.number;
     lblBrPitanja->setText(QStringLiteral("ПИТАЊЕ БРОЈ ") + QString::number(n));

@@ -61,6 +61,14 @@ Record SplitRecord(std::string_view stored)
     return record;
 }
 
+std::string RuleOf(const Record &record)
+{
+    const std::string trailing = DecodeText(record.trailing);
+    if (trailing.empty() || trailing.front() != kRuleMark)
+        return {};
+    return trailing.substr(1);
+}
+
 std::string DecodeText(std::string_view text)
 {
     std::string result(text.size(), '\0');

@@ -34,6 +34,12 @@ struct Record
 };
 Record SplitRecord(std::string_view stored);
 
+// The rule that decides a question, kept where the format ignores bytes: after the record's last
+// separator, stored like every field and marked by a leading "!". Returns the decoded rule
+// without its mark; empty when the trailing bytes are none or unmarked.
+std::string RuleOf(const Record &record);
+inline constexpr char kRuleMark = '!';
+
 // Raises every byte by 10, turning the stored form back into Windows-1251 text.
 std::string DecodeText(std::string_view text);
 // The inverse, for the authoring tool and for tests.

@@ -66,6 +66,7 @@ QuestionView Game::PresentNextQuestion()
     const std::int16_t q = m_gameQuestions[view.number];
     const Record record = SplitRecord(m_bank.questionText[q]);
     view.questionLine = QuestionLine(DecodeText(record.head));
+    m_rule = RuleOf(record);
     if (view.number <= kPictureQuestions)
         view.pictureQuestion = q;
 
@@ -87,7 +88,8 @@ Verdict Game::Answer(std::int16_t row)
     if (!m_running || row < 1 || row > m_answerCount)
         throw std::logic_error("answer to no running question");
     m_running = false;
-    Verdict verdict{Outcome::Wrong, AnswerLetter(m_correctPosition), m_questionNumber, false};
+    Verdict verdict{Outcome::Wrong, AnswerLetter(m_correctPosition), m_questionNumber, false,
+                    m_rule};
     if (row != m_correctPosition) {
         m_counters.wrong += 1;
         return verdict;
@@ -122,7 +124,8 @@ Verdict Game::closeAsUnanswered()
 {
     m_running = false;
     m_counters.unanswered += 1;
-    return {Outcome::Unanswered, AnswerLetter(m_correctPosition), m_questionNumber, false};
+    return {Outcome::Unanswered, AnswerLetter(m_correctPosition), m_questionNumber, false,
+            m_rule};
 }
 
 GameResult Game::Result() const

@@ -37,6 +37,7 @@ struct Verdict
     std::string correctLetter; // А, Б, В or Г in Windows-1251
     std::int16_t slot = 0;     // the question's number, where an earned opanak goes
     bool redTime = false;      // a correct answer given while the bar still grew red
+    std::string rule;          // why the correct answer is right, Windows-1251; may be empty
 };
 
 struct Counters
@@ -101,6 +102,7 @@ private:
     std::int16_t m_questionNumber = 0;
     std::int16_t m_answerCount = 0;
     std::int16_t m_correctPosition = 0;
+    std::string m_rule;
     Counters m_counters;
     bool m_running = false;
 };

@@ -127,7 +127,10 @@ void MainScreenLayout::buildGameArea()
     Picture3 = panel(this, twips(180, 3450, 7125, 1395), QPalette().color(QPalette::Base));
     lblIzvestaj = label(Picture3, twips(150, 90, 6645, 495), arial(11.25));
     lblIzvestaj->setWordWrap(true);
-    lblIzvestaj2 = label(Picture3, twips(150, 690, 6645, 255), arial(11.25));
+    // Below the verdict, the rule that decides the question: it may take the panel down to its
+    // lower edge, three lines of a slightly smaller type.
+    lblIzvestaj2 = label(Picture3, twips(150, 690, 6645, 690), arial(9.75));
+    lblIzvestaj2->setWordWrap(true);
 
     lblBrTacO = buildCounter(Picture5, 1950, "Тачни", "одговори");
     lblBrNetO = buildCounter(Picture6, 2445, "Погрешни", "одговори");

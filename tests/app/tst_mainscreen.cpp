@@ -97,6 +97,7 @@ private slots:
                 w.Timer1_Timer();
         QVERIFY(!w.Timer1->isActive());
         QCOMPARE(w.lblIzvestaj->text(), report);
+        QVERIFY(w.lblIzvestaj2->text().isEmpty()); // record 2, which has no rule
         QCOMPARE((w.*counter)->text(), "1");
         QVERIFY(!w.cmdOdgovor[1]->isEnabled() && !w.cmdOdgovor[2]->isEnabled());
         QCOMPARE(!w.imgOpan[1]->isHidden(), how == "right");
@@ -111,8 +112,11 @@ private slots:
         QCOMPARE(w.cmdOdgovor[1]->backgroundColour(), QColor(224, 224, 224));
         QVERIFY(w.lblIzvestaj->text().isEmpty());
         w.cmdOdgovor[1]->click();
-        w.cmdDalje->click(); // question 3 shows the mascot
+        QCOMPARE(w.lblIzvestaj2->text(), "Зато што 1."); // shown below the verdict
+        QCOMPARE(w.lblIzvestaj->accessibleDescription(), "Зато што 1.");
+        w.cmdDalje->click(); // question 3 shows the mascot, and the rule goes with the verdict
         QVERIFY(w.imgSlika->pixmap().isNull() && !w.imgMudrica->isHidden());
+        QVERIFY(w.lblIzvestaj2->text().isEmpty());
     }
 
     // Each picture question shows its own picture, even when two pictures have the same length

@@ -24,7 +24,7 @@ inline std::string record(const std::string &head, const std::vector<std::string
 }
 
 // The lines of a bank whose block k holds sizes[k-1] records; record n reads "Питање n" with the
-// correct answer "тачно n" and one wrong answer.
+// correct answer "тачно n" and one wrong answer, and an odd n has the rule "Зато што n.".
 inline std::vector<std::string> lines(const std::array<int, 6> &sizes)
 {
     static const char *const kHeads[] = {"S", "{", "P", "G", "J"};
@@ -35,6 +35,8 @@ inline std::vector<std::string> lines(const std::array<int, 6> &sizes)
             ++n;
             const std::string head = k < 5 ? kHeads[k] : "Питање " + std::to_string(n) + "?";
             out.push_back(record(head, {"тачно " + std::to_string(n), "нетачно"}));
+            if (n % 2)
+                out.back() += EncodeText(cp1251::literal("!Зато што " + std::to_string(n) + "."));
         }
         out.emplace_back("**");
     }

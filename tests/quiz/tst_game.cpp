@@ -27,8 +27,9 @@ struct Table
     {
         std::vector<std::string> lines = testbank::lines(testbank::kSmallest);
         for (int i : {0, 1})
-            lines[i] = testbank::record("S", {"тачно", "друго", "треће", "четврто"});
-        lines[3] = testbank::record("{", {"тачно", "нетачно", "треће"});
+            lines[i] = testbank::record("S", {"тачно", "друго", "треће", "четврто"}) +
+                       EncodeText(cp1251::literal("!Правило."));
+        lines[3] = testbank::record("{", {"тачно", "нетачно", "треће"}) + EncodeText("x!");
         return lines;
     }
 
@@ -169,13 +170,22 @@ private slots:
         QVERIFY(q.answers == rows);
     }
 
-    void onlyTheFirstTwoQuestionsShowAPicture()
+    // Only the first two questions show a picture. Bytes after the last answer are a rule when
+    // marked with "!", and are never an answer.
+    void picturesAndRules()
     {
         Table t;
-        for (int n = 1; n <= 4; ++n) {
+        for (int n = 1; n <= 5; ++n) {
             const QuestionView q = t.game.PresentNextQuestion();
-            QCOMPARE(q.pictureQuestion, n <= 2 ? t.game.gameQuestions()[n] : std::int16_t(0));
-            t.close('c');
+            const std::int16_t number = t.game.gameQuestions()[n];
+            QCOMPARE(q.pictureQuestion, n <= 2 ? number : std::int16_t(0));
+            const Verdict v = t.game.GiveUp();
+            if (number <= 2)
+                QCOMPARE(v.rule, cp1251::literal("Правило."));
+            if (number == 3) { // "x!" after the last answer: no rule
+                QCOMPARE(q.answerCount, std::int16_t(3));
+                QVERIFY(v.rule.empty());
+            }
         }
     }
 
@@ -207,6 +217,7 @@ private slots:
         QCOMPARE(int(v.outcome), outcome);
         QCOMPARE(v.redTime, redTime);
         QCOMPARE(v.correctLetter, cp1251::literal("В"));
+        QCOMPARE(v.rule, cp1251::literal("Правило.")); // a rule is never an answer
         QCOMPARE(v.slot, std::int16_t(1));
         const Counters &c = t.game.counters();
         QCOMPARE(c.correct + c.wrong + c.unanswered, 1);
