@@ -95,6 +95,9 @@ int main(int argc, char *argv[])
     save(&w, "question-free");
     w.cmdOdgovor[w.game().correctPosition()]->click();
     save(&w, "answer-correct");
+    presentUpTo(w, 20, 25);
+    w.cmdOdgovor[w.game().correctPosition() == 1 ? 2 : 1]->click();
+    save(&w, "answer-wrong");
 
     frmSkor skor;
     skor.lblTacniOd->setText(QStringLiteral(" 72 "));
