@@ -277,42 +277,36 @@ private slots:
         QCOMPARE(AddScoreLine(list, line(40, "c").toStdString(), to), ListSave::Saved);
     }
 
-    // Two copies of the program on one folder finish their games: the second waits while the
-    // first writes, then adds its line to what the first wrote, not to the list it loaded.
-    void writersInTwoProcessesKeepBothLines()
+    // Two copies of the program on one folder finish their games. The second waits while the
+    // first writes, then adds its line to what the first wrote, not to the list it loaded; when
+    // the first is killed halfway, the old list stays whole and no trace of it is left.
+    void writersInTwoProcesses_data()
     {
+        QTest::addColumn<bool>("killed");
+        QTest::newRow("the first finishes") << false;
+        QTest::newRow("the first is killed") << true;
+    }
+    void writersInTwoProcesses()
+    {
+        QFETCH(bool, killed);
         QTemporaryDir dir;
-        QVERIFY(writeFile(dir.filePath("Lista.txt"), fileOf({line(60, "a")})));
+        const QString file = dir.filePath("Lista.txt");
+        QVERIFY(writeFile(file, fileOf({line(60, "a")})));
         QProcess first, second;
         startWriter(first, dir, 70, true);
         QVERIFY(waitFor(first, "paused"));
+        QCOMPARE(entriesOf(dir).filter(".tmp").size(), 1);
         startWriter(second, dir, 50, false);
         QVERIFY(waitFor(second, "loaded"));
         QVERIFY(!second.waitForFinished(300));
-        first.write("\n");
+        if (killed)
+            first.kill();
+        else
+            first.write("\n");
         QVERIFY(first.waitForFinished() && second.waitForFinished());
-        QCOMPARE(first.exitCode() + second.exitCode(), 0);
-        QCOMPARE(readFile(dir.filePath("Lista.txt")),
-                 fileOf({line(70, "w70"), line(60, "a"), line(50, "w50")}));
-    }
-
-    // A writer killed before its new list is in place leaves the old one whole, and the next
-    // writer leaves no trace of it.
-    void aKilledWriterLeavesNothingBehind()
-    {
-        QTemporaryDir dir;
-        const QByteArray before = fileOf({line(60, "a")});
-        QVERIFY(writeFile(dir.filePath("Lista.txt"), before));
-        QProcess killed;
-        startWriter(killed, dir, 70, true);
-        QVERIFY(waitFor(killed, "paused"));
-        QVERIFY(entriesOf(dir).filter(".tmp").size() == 1);
-        killed.kill();
-        QVERIFY(killed.waitForFinished());
-        QCOMPARE(readFile(dir.filePath("Lista.txt")), before);
-        ScoreList list;
-        QCOMPARE(AddScoreLine(list, line(50, "b").toStdString(), dir.path().toStdString()),
-                 ListSave::Saved);
+        QCOMPARE(second.exitCode(), 0);
+        const QByteArrayList both{line(70, "w70"), line(60, "a"), line(50, "w50")};
+        QCOMPARE(readFile(file), fileOf(killed ? both.mid(1) : both));
         QCOMPARE(entriesOf(dir), QStringList({"Lista.txt", "Lista.txt.lock"}));
     }
 };
