@@ -1,6 +1,7 @@
 #include "AppFolders.h"
 
 #include "QuestionBank.h"
+#include "ScoreList.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -40,6 +41,9 @@ AppFolders LocateAppFolders(const QString &ownFolder)
     if (installed || !isWritable(data)) {
         write = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
         QDir().mkpath(write);
+        // A list that came with the program, or one left in a folder shared read-only, is
+        // where this player's own list starts.
+        SeedScoreList(data.toStdString(), write.toStdString());
     }
     return AppFolders{data.toStdString(), write.toStdString()};
 }

@@ -54,6 +54,39 @@ public:
     }
 };
 
+// Why the line was not stored, in the player's words, and that nothing was lost.
+QString failedSaveMessage(ListSave why)
+{
+    const char *cause = "датотека листе није могла да се прочита или упише";
+    switch (why) {
+    case ListSave::FileWriteProtected:
+        cause = "датотека листе је заштићена од уписа";
+        break;
+    case ListSave::NameIsFolder:
+        cause = "на месту датотеке листе је фасцикла истог имена";
+        break;
+    case ListSave::FolderMissing:
+        cause = "фасцикла листе не постоји";
+        break;
+    case ListSave::FolderNotWritable:
+        cause = "у фасциклу листе не може да се пише";
+        break;
+    case ListSave::DiskFull:
+        cause = "диск је пун";
+        break;
+    case ListSave::Busy:
+        cause = "листу предуго држи други покренути примерак програма";
+        break;
+    case ListSave::Outscored:
+        cause = "у међувремену је листа попуњена бољим резултатима";
+        break;
+    default:
+        break;
+    }
+    return QStringLiteral("Листа није сачувана: %1. Ранија листа је остала каква је била.")
+        .arg(QString::fromUtf8(cause));
+}
+
 } // namespace
 
 QChar TranslateKey(QChar typed)
@@ -122,10 +155,9 @@ void frmUpis::cmdIzlaz_Click()
     if (!name)
         return; // cannot happen: the box takes only what the code page holds
     const ScoreEntry line = BuildScoreLine(*name, m_finalScore);
-    if (!AddScoreLine(m_list, line, m_writeFolder)) {
-        showMessage(this, QMessageBox::Warning,
-                    QStringLiteral("Листа није сачувана: фасцикла није уписива или је диск пун. "
-                                   "Ранија листа је остала каква је била."));
+    if (const ListSave saved = AddScoreLine(m_list, line, m_writeFolder);
+        saved != ListSave::Saved) {
+        showMessage(this, QMessageBox::Warning, failedSaveMessage(saved));
         return;
     }
     closeScreen(Accepted);

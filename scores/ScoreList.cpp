@@ -1,13 +1,12 @@
 #include "ScoreList.h"
 
+#include "ListFile.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <ctime>
-#include <fstream>
 #include <system_error>
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -31,63 +30,32 @@ std::string leftAligned(std::string_view text, std::size_t width)
     return field;
 }
 
-bool writeAll(int fd, const std::string &bytes)
+// Puts line into list at its place. Only a strictly smaller score moves down, so equal scores
+// keep their order and the new line ends below the older ones; a full list loses its last line.
+void insertLine(ScoreList &list, const ScoreEntry &line)
 {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += static_cast<std::size_t>(n);
+    if (list.count < kMaxScoreLines)
+        ++list.count;
+    list.lines[list.count] = line;
+    bool exchanged = true;
+    while (exchanged) {
+        exchanged = false;
+        for (int i = 1; i < list.count; ++i) {
+            if (ScoreOf(list.lines[i]) < ScoreOf(list.lines[i + 1])) {
+                list.lines[i].swap(list.lines[i + 1]);
+                exchanged = true;
+            }
+        }
     }
-    return true;
+    list.lowestScore = ScoreOf(list.lines[list.count]);
 }
 
-// A fresh file beside target that no other writer uses; -1 when none can be made.
-int createTempBeside(const fs::path &target, fs::path &temp)
+std::string fileBytes(const ScoreList &list)
 {
-    static unsigned serial = 0;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        temp = target;
-        temp += "." + std::to_string(::getpid()) + "-" + std::to_string(++serial) + ".tmp";
-        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
-    }
-    return -1;
-}
-
-// Writes the whole of bytes to a temporary file, makes it durable, and only then renames it over
-// target, so that target holds either its old or its new contents, never a part.
-bool replaceFile(const fs::path &target, const std::string &bytes)
-{
-    fs::path temp;
-    const int fd = createTempBeside(target, temp);
-    if (fd < 0)
-        return false;
-    struct stat old
-    {
-    };
-    if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode))
-        ::fchmod(fd, old.st_mode & 07777); // a rewrite keeps the permissions the file had
-    bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    if (ok)
-        ok = ::rename(temp.c_str(), target.c_str()) == 0;
-    if (!ok) {
-        ::unlink(temp.c_str());
-        return false;
-    }
-    // The rename itself must reach the disk too; the new file is in place even if this fails.
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
-    return true;
+    std::string bytes;
+    for (int i = 1; i <= list.count; ++i)
+        bytes += list.lines[i] + "\r\n";
+    return bytes;
 }
 
 } // namespace
@@ -131,76 +99,54 @@ ScoreEntry BuildScoreLine(std::string_view playerName, std::int16_t score, const
 
 void LoadScoreList(ScoreList &list, const fs::path &folder)
 {
-    list.count = 0;
-    list.lowestScore = 0;
-    list.lines.fill(ScoreEntry());
-    std::ifstream file(folder / kScoreFileName, std::ios::binary);
-    if (!file)
-        return;
-    std::streambuf &in = *file.rdbuf();
-    using traits = std::streambuf::traits_type;
-    try {
-        while (list.count < kMaxScoreLines && !traits::eq_int_type(in.sgetc(), traits::eof())) {
-            ScoreEntry &line = list.lines[++list.count];
-            for (int c = in.sbumpc(); !traits::eq_int_type(c, traits::eof()); c = in.sbumpc()) {
-                if (c == '\n')
-                    break;
-                if (c == '\r') {
-                    if (in.sgetc() == '\n')
-                        in.sbumpc();
-                    break;
-                }
-                line += traits::to_char_type(c);
-            }
-        }
-    } catch (const std::ios_base::failure &) {
-        // A read error (the name is a folder, the disk fails) ends the list at what was read.
-    }
-    if (list.count >= 1)
-        list.lowestScore = ScoreOf(list.lines[list.count]);
+    listfile::Read(listfile::Locate(folder), list);
 }
 
-bool AddScoreLine(ScoreList &list, const ScoreEntry &line, const fs::path &folder)
+ListSave AddScoreLine(ScoreList &list, const ScoreEntry &line, const fs::path &folder,
+                      const ListWriteOptions &options)
 {
-    // On a failed rewrite the list goes back to what it was, so that it matches the file on disk
-    // and a second attempt does not add the line twice.
-    const ScoreList before = list;
-    if (list.count < kMaxScoreLines)
-        ++list.count;
-    list.lines[list.count] = line;
-
-    // Only a strictly smaller score moves down, so equal scores keep their order and the new
-    // line ends below the older ones.
-    bool exchanged = true;
-    while (exchanged) {
-        exchanged = false;
-        for (int i = 1; i < list.count; ++i) {
-            if (ScoreOf(list.lines[i]) < ScoreOf(list.lines[i + 1])) {
-                list.lines[i].swap(list.lines[i + 1]);
-                exchanged = true;
-            }
-        }
-    }
-
-    std::string bytes;
-    for (int i = 1; i <= list.count; ++i)
-        bytes += list.lines[i] + "\r\n";
-    if (!replaceFile(folder / kScoreFileName, bytes)) {
-        list = before;
-        return false;
-    }
-    return true;
+    const listfile::Lock lock(folder, options.lockWait);
+    if (lock.status() != ListSave::Saved)
+        return lock.status();
+    const fs::path file = listfile::Locate(folder);
+    if (const ListSave may = listfile::MayChange(file); may != ListSave::Saved)
+        return may;
+    // Read again: another copy of the program may have added its line since list was loaded.
+    ScoreList fresh;
+    if (listfile::Read(file, fresh) != 0)
+        return ListSave::Failed; // rewriting an unreadable list would lose it
+    if (fresh.count == kMaxScoreLines && ScoreOf(line) <= fresh.lowestScore)
+        return ListSave::Outscored;
+    insertLine(fresh, line);
+    const ListSave saved = listfile::Replace(file, fileBytes(fresh), options.beforeRename);
+    if (saved == ListSave::Saved)
+        list = fresh;
+    return saved;
 }
 
 bool ClearScoreList(const fs::path &folder)
 {
-    // The same name that is read and written; names are matched with regard to case here.
-    const fs::path file = folder / kScoreFileName;
     std::error_code error;
-    const fs::file_status status = fs::symlink_status(file, error);
-    if (!fs::exists(status))
+    if (!fs::exists(fs::symlink_status(listfile::Locate(folder), error)))
         return true;
-    if (fs::is_directory(status))
+    const listfile::Lock lock(folder, ListWriteOptions().lockWait);
+    const fs::path file = listfile::Locate(folder);
+    if (lock.status() != ListSave::Saved || listfile::MayChange(file) != ListSave::Saved)
         return false;
-    return fs::remove(file, error) && !error;
+    return ::unlink(file.c_str()) == 0 || errno == ENOENT;
+}
+
+void SeedScoreList(const fs::path &from, const fs::path &to)
+{
+    // The lock file of `to` is made by the first writer there and never deleted, so one that
+    // this call makes marks a folder whose list was never written or cleared.
+    ScoreList given;
+    if (listfile::Read(listfile::Locate(from), given) != 0 || given.count == 0)
+        return;
+    const listfile::Lock lock(to, ListWriteOptions().lockWait, true);
+    const fs::path file = listfile::Locate(to);
+    std::error_code error;
+    if (lock.status() != ListSave::Saved || fs::exists(fs::symlink_status(file, error)))
+        return;
+    listfile::Replace(file, fileBytes(given));
 }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -42,15 +44,44 @@ std::int16_t ScoreOf(std::string_view line);
 ScoreEntry BuildScoreLine(std::string_view playerName, std::int16_t score,
                           const ScoreDate &date = Today());
 
-// Fills list from folder/Lista.txt; a missing or unreadable file is an empty list. CR LF, a lone
-// CR and a lone LF each end a line.
+// Fills list from folder/Lista.txt (or the one name that matches it in another letter case;
+// through a symbolic link, from the file it names); a missing or unreadable file is an empty
+// list. CR LF, a lone CR and a lone LF each end a line.
 void LoadScoreList(ScoreList &list, const std::filesystem::path &folder);
 
-// Puts line into list at its place and rewrites folder/Lista.txt so that a crash or a full disk
-// never leaves it half written. Returns false, with the file on disk and list as they were,
-// when the rewrite failed.
-bool AddScoreLine(ScoreList &list, const ScoreEntry &line, const std::filesystem::path &folder);
+// Why a change of the list file was not made; Saved when it was.
+enum class ListSave {
+    Saved,
+    FileWriteProtected, // the file's owner may not write it, or this user may not
+    NameIsFolder,       // a folder has the list file's name
+    FolderMissing,
+    FolderNotWritable,
+    DiskFull,
+    Busy,      // another running copy of the program held the list too long
+    Outscored, // meanwhile the list filled with better scores, so the line has no place in it
+    Failed,    // any other read or write error
+};
 
-// Deletes the list file; a missing file counts as deleted. Returns false when a list file is
-// still there afterwards. The list in memory is not touched.
+struct ListWriteOptions
+{
+    std::chrono::milliseconds lockWait{5000}; // how long to wait for another writer
+    std::function<void()> beforeRename;       // called with the new list written but not in place
+};
+
+// Under an exclusive lock on the list, reads the list file again (another copy of the program
+// may have added to it since list was loaded), puts line into it at its place and rewrites the
+// file so that a crash or a full disk never leaves it half written. A symbolic link stays and
+// the file it names is rewritten. On success list is what the file now holds; otherwise the file
+// and list are as they were, and the result says why.
+ListSave AddScoreLine(ScoreList &list, const ScoreEntry &line, const std::filesystem::path &folder,
+                      const ListWriteOptions &options = {});
+
+// Deletes the list file (through a link, the file it names); a missing file counts as deleted.
+// Returns false when a list file is still there afterwards: a write-protected one is kept. The
+// list in memory is not touched.
 bool ClearScoreList(const std::filesystem::path &folder);
+
+// Starts the list of folder `to` from the list in folder `from` (one that came with the program
+// in a folder the player cannot write) the first time `to` is used for a list: when no list has
+// been written or cleared there before.
+void SeedScoreList(const std::filesystem::path &from, const std::filesystem::path &to);
