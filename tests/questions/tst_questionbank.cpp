@@ -134,8 +134,9 @@ private slots:
             "1 одговор,");
         row("empty file", {}, 0, "само 0 од шест");
         row("lines ended by LF", base, 0, "LF, а не CR LF", "\n");
-        // The same bank with its text saved as UTF-8, still lowered by 10.
-        auto utf8 = base;
+        // The same bank with its text saved as UTF-8 (two- and three-byte characters), still
+        // lowered by 10.
+        auto utf8 = with(6, record("Лист „НИН“?", {"недељник", "дневник"}));
         for (auto &line : utf8)
             line = EncodeText(cp1251::toUtf8(DecodeText(line)));
         row("saved as UTF-8", utf8, 0, "сачувана као UTF-8, а не у кодној страни Windows-1251");
