@@ -1,5 +1,6 @@
 #include "AppFolders.h"
 
+#include "FileNames.h"
 #include "QuestionBank.h"
 #include "ScoreList.h"
 
@@ -19,7 +20,8 @@ bool isWritable(const QString &folder)
 
 bool holdsBank(const QString &folder)
 {
-    return QFileInfo::exists(folder + QLatin1Char('/') + QLatin1String(kBankFileName));
+    return QFileInfo::exists(
+        QString::fromStdString(FileInFolder(folder.toStdString(), kBankFileName).string()));
 }
 
 } // namespace

@@ -21,6 +21,45 @@ std::string counted(int n, std::string_view one, std::string_view many)
     return number(n) + " " + std::string(singular ? one : many);
 }
 
+// Whether the stored bytes, raised by 10, are valid UTF-8 holding at least one character of two
+// or more bytes. Windows-1251 Cyrillic almost never is: its letters are lead bytes, seldom
+// followed by continuation bytes.
+bool isMultiByteUtf8(std::string_view stored)
+{
+    auto raised = [stored](std::size_t i) {
+        return static_cast<unsigned char>(static_cast<unsigned char>(stored[i]) + 10);
+    };
+    static constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000}; // refuses overlong forms
+    bool multiByte = false;
+    for (std::size_t i = 0; i < stored.size();) {
+        const unsigned char lead = raised(i);
+        std::size_t length = 1;
+        char32_t ch = lead;
+        if (lead >= 0xC2 && lead <= 0xDF)
+            length = 2, ch = lead & 0x1F;
+        else if (lead >= 0xE0 && lead <= 0xEF)
+            length = 3, ch = lead & 0x0F;
+        else if (lead >= 0xF0 && lead <= 0xF4)
+            length = 4, ch = lead & 0x07;
+        else if (lead >= 0x80)
+            return false;
+        if (stored.size() - i < length)
+            return false;
+        for (std::size_t k = 1; k < length; ++k) {
+            const unsigned char next = raised(i + k);
+            if ((next & 0xC0) != 0x80)
+                return false;
+            ch = ch << 6 | (next & 0x3F);
+        }
+        if (length > 1 &&
+            (ch < kSmallest[length] || ch > 0x10FFFF || (ch >= 0xD800 && ch <= 0xDFFF)))
+            return false;
+        multiByte = multiByte || length > 1;
+        i += length;
+    }
+    return multiByte;
+}
+
 } // namespace
 
 std::vector<std::string> SplitLines(std::string_view bytes)
@@ -124,6 +163,18 @@ std::optional<BankProblem> CheckRecord(std::string_view stored)
                                       number(static_cast<int>(i) + 1) +
                                       text(" није дозвољен (највише 245).")};
     }
+    return std::nullopt;
+}
+
+std::optional<BankProblem> CheckBankBytes(std::string_view bytes)
+{
+    if (isMultiByteUtf8(bytes))
+        return BankProblem{0, text("датотека је сачувана као UTF-8, а не у кодној страни "
+                                   "Windows-1251; направите је поново алатом lingvar-bank pack.")};
+    // Every bank has more than one line, so a file without CR whose lines end in LF alone would
+    // otherwise be read as one long line and refused for a fault it does not have.
+    if (bytes.find('\r') == std::string_view::npos && bytes.find('\n') != std::string_view::npos)
+        return BankProblem{0, text("редови се завршавају знаком LF, а не CR LF.")};
     return std::nullopt;
 }
 

@@ -54,5 +54,9 @@ struct BankProblem
     int line = 0;
     std::string reason;
 };
+
+// Faults of the whole file, found before it is split into lines (line 0): text saved as UTF-8
+// and lines that end in LF alone.
+std::optional<BankProblem> CheckBankBytes(std::string_view bytes);
 std::optional<BankProblem> CheckBankLines(const std::vector<std::string> &lines);
 std::optional<BankProblem> CheckRecord(std::string_view stored);

@@ -1,5 +1,7 @@
 #include "PictureArchive.h"
 
+#include "FileNames.h"
+
 #include <fstream>
 #include <system_error>
 
@@ -54,7 +56,7 @@ PictureResult ReadPicture(const std::filesystem::path &archiveFolder, std::int16
         return failure(questionNumber, "у табели слика нема кључа " + std::to_string(key) + ".",
                        "the picture table has no key " + std::to_string(key) + ".");
 
-    const std::filesystem::path archive = archiveFolder / kPictureArchiveName;
+    const std::filesystem::path archive = FileInFolder(archiveFolder, kPictureArchiveName);
     std::error_code error;
     const auto size = std::filesystem::file_size(archive, error);
     if (error)
@@ -81,7 +83,8 @@ PictureResult ReadPicture(const std::filesystem::path &archiveFolder, std::int16
 std::string WritePictureFile(const std::filesystem::path &writeFolder, const std::string &bytes,
                              std::int16_t questionNumber)
 {
-    const std::filesystem::path picture = writeFolder / kPictureFileName;
+    // A T.GIF found in the folder is rewritten rather than joined by a t.gif.
+    const std::filesystem::path picture = FileInFolder(writeFolder, kPictureFileName);
     std::filesystem::path temporary = picture;
     temporary += ".tmp";
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);

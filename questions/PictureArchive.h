@@ -62,11 +62,13 @@ struct PictureResult
     std::string reason;
 };
 
-// The bytes of the picture of questionNumber in archiveFolder's Slike.dat. A missing or short
-// archive and a question without a picture give a failure.
+// The bytes of the picture of questionNumber in archiveFolder's Slike.dat (its name in any
+// letter case, as FileInFolder finds it). A missing or short archive and a question without a
+// picture give a failure.
 PictureResult ReadPicture(const std::filesystem::path &archiveFolder, std::int16_t questionNumber);
 
-// Makes writeFolder's t.gif hold exactly bytes, through a temporary file renamed over it, so a
-// failed write leaves the old t.gif as it was. Returns the reason of a failure, or nothing.
+// Makes writeFolder's t.gif (under the name it has there, in any letter case) hold exactly
+// bytes, through a temporary file renamed over it, so a failed write leaves the old picture as
+// it was. Returns the reason of a failure, or nothing.
 std::string WritePictureFile(const std::filesystem::path &writeFolder, const std::string &bytes,
                              std::int16_t questionNumber);

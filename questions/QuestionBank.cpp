@@ -1,5 +1,7 @@
 #include "QuestionBank.h"
 
+#include "FileNames.h"
+
 #include <fstream>
 #include <sstream>
 #include <system_error>
@@ -22,7 +24,7 @@ BankError::BankError(const std::filesystem::path &file, int line, const std::str
 
 void LoadQuestionBank(QuestionBank &bank, const std::filesystem::path &folder, Random &random)
 {
-    const std::filesystem::path file = folder / kBankFileName;
+    const std::filesystem::path file = FileInFolder(folder, kBankFileName);
     std::error_code error;
     if (!std::filesystem::is_regular_file(file, error))
         throw BankError(file, 0, "датотека не постоји.");
@@ -38,6 +40,8 @@ void LoadQuestionBank(QuestionBank &bank, const std::filesystem::path &folder, R
 void LoadQuestionBankBytes(QuestionBank &bank, std::string_view bytes,
                            const std::filesystem::path &file, Random &random)
 {
+    if (auto problem = CheckBankBytes(bytes))
+        throw BankError(file, problem->line, problem->reason);
     const std::vector<std::string> lines = SplitLines(bytes);
     if (auto problem = CheckBankLines(lines))
         throw BankError(file, problem->line, problem->reason);

@@ -35,9 +35,9 @@ private:
     int m_line;
 };
 
-// Reads Pitanja.dat from folder into bank, then seeds
-// random from the clock and shuffles every block. A file that breaks a limit of the format is
-// refused with a BankError before anything is changed.
+// Reads Pitanja.dat from folder (or the one name there that matches it regardless of letter
+// case) into bank, then seeds random from the clock and shuffles every block. A file that
+// breaks a limit of the format is refused with a BankError before anything is changed.
 void LoadQuestionBank(QuestionBank &bank, const std::filesystem::path &folder, Random &random);
 
 // Same, from the file's bytes; file only names it in a message.

@@ -21,14 +21,19 @@ private slots:
         QTest::addColumn<int>("first"); // the bytes of the archive copied, counted from 1
         QTest::addColumn<int>("last");
         QTest::addColumn<QString>("failure"); // what the reason mentions when there is one
+        QTest::addColumn<bool>("capitals");   // SLIKE.DAT and T.GIF, from a disk blind to case
         const int full = kPictureArchiveSize;
-        QTest::newRow("question 1, archive just that long") << 4455 << 0 << 1 << 1 << 4455 << "";
-        QTest::newRow("question 39 ends the archive") << full << 0 << 39 << 161663 << full << "";
-        QTest::newRow("question 24 after 39") << full << 39 << 24 << 97836 << 101624 << "";
-        QTest::newRow("missing archive") << 0 << 0 << 1 << 0 << 0 << "Slike.dat";
-        QTest::newRow("archive one byte short") << full - 1 << 0 << 39 << 0 << 0 << "166689";
-        QTest::newRow("question without a picture") << full << 0 << 40 << 0 << 0 << "140";
-        QTest::newRow("t.gif cannot be written") << full << -1 << 1 << 0 << 0 << "t.gif";
+        QTest::newRow("question 1, archive just that long")
+            << 4455 << 0 << 1 << 1 << 4455 << "" << false;
+        QTest::newRow("question 39 ends the archive")
+            << full << 0 << 39 << 161663 << full << "" << false;
+        QTest::newRow("question 24 after 39") << full << 39 << 24 << 97836 << 101624 << "" << false;
+        QTest::newRow("missing archive") << 0 << 0 << 1 << 0 << 0 << "Slike.dat" << false;
+        QTest::newRow("archive one byte short")
+            << full - 1 << 0 << 39 << 0 << 0 << "166689" << false;
+        QTest::newRow("question without a picture") << full << 0 << 40 << 0 << 0 << "140" << false;
+        QTest::newRow("names in capitals") << full << 0 << 24 << 97836 << 101624 << "" << true;
+        QTest::newRow("t.gif cannot be written") << full << -1 << 1 << 0 << 0 << "t.gif" << false;
     }
     void copiesOnePictureOrFailsLeavingTheWorkingFile()
     {
@@ -38,10 +43,11 @@ private slots:
         QFETCH(int, first);
         QFETCH(int, last);
         QFETCH(QString, failure);
+        QFETCH(bool, capitals);
         // The archive lies in the program's folder, t.gif is written to the player's.
         QTemporaryDir dir;
         const QString program = dir.filePath("program"), user = dir.filePath("user");
-        const QString picture = user + "/t.gif";
+        const QString picture = user + (capitals ? "/T.GIF" : "/t.gif");
         QVERIFY(QDir().mkpath(program) && QDir().mkpath(user));
         // What the main screen does for a picture question: cut the picture out, then keep it
         // in t.gif. Empty when both worked, the reason of the first failure otherwise.
@@ -56,7 +62,8 @@ private slots:
         QByteArray archive(archiveSize, '\0');
         for (int p = 1; p <= archiveSize; ++p)
             archive[p - 1] = static_cast<char>((p * 7 + p / 251) % 256);
-        QVERIFY(archiveSize == 0 || writeFile(program + "/Slike.dat", archive));
+        QVERIFY(archiveSize == 0 ||
+                writeFile(program + (capitals ? "/SLIKE.DAT" : "/Slike.dat"), archive));
         if (earlier > 0)
             QVERIFY(extract(earlier).empty());
         else

@@ -23,6 +23,16 @@ private slots:
         QTest::newRow("lone CR") << QByteArray::fromStdString(testbank::join(lines, "\r")) << 2;
         lines[3].insert(1, "\n");
         QTest::newRow("bare LF") << QByteArray::fromStdString(testbank::join(lines)) << 2;
+        // Genuine Windows-1251 text is not taken for UTF-8: plain ASCII, or Cyrillic holding a
+        // pair that UTF-8 would read as one character (Н“ is U+0353).
+        const auto cyrillic = lines;
+        for (auto &line : lines)
+            line = line == "**" ? line : testbank::record("S", {"a", "b"});
+        QTest::newRow("ASCII only") << QByteArray::fromStdString(testbank::join(lines)) << 2;
+        lines = cyrillic;
+        lines[5] = testbank::record("Који лист је „НИН“?", {"недељник", "дневник"});
+        QTest::newRow("a valid UTF-8 pair")
+            << QByteArray::fromStdString(testbank::join(lines)) << 2;
         lines[0] = "**" + lines[0];
         lines.insert(lines.begin() + 1, "**" + testbank::record("", {"b", "c"}));
         QTest::newRow("lines starting with asterisks")
@@ -92,10 +102,12 @@ private slots:
         QTest::addColumn<QByteArray>("bytes"); // null: no file at all
         QTest::addColumn<int>("line");
         QTest::addColumn<QString>("reason");
+        QTest::addColumn<QString>("fileName"); // as a disk that ignores letter case may hold it
         auto row = [](const char *name, const std::vector<std::string> &lines, int line,
-                      const char *reason) {
-            QTest::newRow(name) << QByteArray::fromStdString(testbank::join(lines)) << line
-                                << QString::fromUtf8(reason);
+                      const char *reason, const char *end = "\r\n",
+                      const char *file = kBankFileName) {
+            QTest::newRow(name) << QByteArray::fromStdString(testbank::join(lines, end)) << line
+                                << QString::fromUtf8(reason) << file;
         };
         using testbank::lines, testbank::record;
         const auto base = lines(testbank::kSmallest); // 26 lines
@@ -121,15 +133,24 @@ private slots:
         row("text after the last separator is no answer", with(10, record("h", {"a"}) + "b"), 10,
             "1 одговор,");
         row("empty file", {}, 0, "само 0 од шест");
-        QTest::newRow("missing file") << QByteArray() << 0 << "не постоји";
+        row("lines ended by LF", base, 0, "LF, а не CR LF", "\n");
+        // The same bank with its text saved as UTF-8 (two- and three-byte characters), still
+        // lowered by 10.
+        auto utf8 = with(6, record("Лист „НИН“?", {"недељник", "дневник"}));
+        for (auto &line : utf8)
+            line = EncodeText(cp1251::toUtf8(DecodeText(line)));
+        row("saved as UTF-8", utf8, 0, "сачувана као UTF-8, а не у кодној страни Windows-1251");
+        row("name in capitals", with(8, "abc"), 8, "знак за раздвајање", "\r\n", "PITANJA.DAT");
+        QTest::newRow("missing file") << QByteArray() << 0 << "не постоји" << kBankFileName;
     }
     void refusesABrokenBank()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(int, line);
         QFETCH(QString, reason);
+        QFETCH(QString, fileName);
         QTemporaryDir dir;
-        const QString file = dir.filePath(kBankFileName);
+        const QString file = dir.filePath(fileName);
         if (!bytes.isNull())
             testbank::write(file.toStdString(), bytes.toStdString());
         QuestionBank bank;
