@@ -1,6 +1,7 @@
 #include "AppFolders.h"
 #include "AppIcon.h"
 #include "ColourButton.h"
+#include "TestFiles.h"
 #include "TestFolder.h"
 #include "frmGlavna.h"
 #include "frmNaslov.h"
@@ -86,6 +87,12 @@ private slots:
         QCOMPARE(QString::fromStdString(installed.writeFolder.string()),
                  QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
         QVERIFY(QFileInfo(QString::fromStdString(installed.writeFolder.string())).isDir());
+
+        // A copied folder whose bank is in capitals is no installed copy, even beside a share/.
+        QVERIFY(QDir(dir.path()).mkpath("share/lingvar") && QDir(dir.path()).mkpath("copy"));
+        QVERIFY(writeFile(dir.filePath("copy/PITANJA.DAT"), "**"));
+        const AppFolders copied = LocateAppFolders(dir.filePath("copy"));
+        QCOMPARE(QString::fromStdString(copied.dataFolder.string()), dir.filePath("copy"));
     }
 };
 
