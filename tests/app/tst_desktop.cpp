@@ -1,14 +1,9 @@
 #include "AppFolders.h"
-#include "AppIcon.h"
 #include "ColourButton.h"
 #include "TestFiles.h"
 #include "TestFolder.h"
 #include "frmGlavna.h"
-#include "frmNaslov.h"
-#include "frmOglas.h"
 
-#include <QAccessible>
-#include <QImageReader>
 #include <QStandardPaths>
 #include <QtTest>
 
@@ -17,36 +12,6 @@ class TestDesktop : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-
-    void everyPictureHasItsSizeAndFormat_data()
-    {
-        QTest::addColumn<QString>("resource");
-        QTest::addColumn<QByteArray>("format");
-        QTest::addColumn<QSize>("size");
-        QTest::newRow("title") << ":/naslov.gif" << QByteArray("gif") << QSize(458, 130);
-        QTest::newRow("steelyard") << ":/kantar.gif" << QByteArray("gif") << QSize(314, 289);
-        QTest::newRow("mascot") << ":/mudrica.jpg" << QByteArray("jpeg") << QSize(119, 115);
-        QTest::newRow("opanak") << ":/opanak.gif" << QByteArray("gif") << QSize(33, 17);
-        QTest::newRow("notice") << ":/oglas.gif" << QByteArray("gif") << QSize(182, 66);
-    }
-    void everyPictureHasItsSizeAndFormat()
-    {
-        QFETCH(QString, resource);
-        QFETCH(QByteArray, format);
-        QFETCH(QSize, size);
-        QImageReader reader(resource);
-        QCOMPARE(reader.format(), format);
-        QCOMPARE(reader.size(), size);
-        QVERIFY(!reader.read().isNull());
-    }
-
-    void theIconComesInEverySize()
-    {
-        const QIcon icon = appIcon();
-        for (int size : {16, 22, 24, 32, 48, 64})
-            QVERIFY2(icon.availableSizes().contains(QSize(size, size)),
-                     qPrintable(QString::number(size)));
-    }
 
     // A screen reader hears each answer with its letter, and each counter with its caption.
     void controlsHaveAccessibleNames()

@@ -274,17 +274,6 @@ private slots:
                      qPrintable(l->text()));
         }
     }
-
-    void theStopScreenKeepsItsTwoBlanks()
-    {
-        frmPetGre stop;
-        QCOMPARE(stop.Label2->text(),
-                 "Потребно је да одговорима на првих десет питања  стекнете најмање пет "
-                 "опанака... Покушајте да се измерите поново.");
-        frmOglas notice;
-        for (QWidget *w : {static_cast<QWidget *>(&notice), static_cast<QWidget *>(notice.Label2)})
-            QCOMPARE(w->palette().color(w->backgroundRole()), QColor(62, 119, 190));
-    }
 };
 
 QTEST_MAIN(TestDialogs)

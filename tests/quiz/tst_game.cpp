@@ -122,15 +122,7 @@ private slots:
             for (int i = 0; i < quota; ++i)
                 QCOMPARE(picked[firstSlot + i], order[std::max(first, 1) + i]);
             QCOMPARE(int(bank.blockCursor[block]), std::max(first, 1) + quota - 1);
-        }
-    }
-
-    void twentyDistinctQuestionsFromTheirBlocks()
-    {
-        Random random;
-        QuestionBank bank = loaded(testbank::lines({5, 7, 13, 9, 4, 3}), random);
-        for (int game = 0; game < 40; ++game) {
-            const GameQuestions picked = SelectGameQuestions(bank, random);
+            // twenty distinct questions, each from its slot's block
             QCOMPARE(std::set<int>(picked.begin() + 1, picked.end()).size(), size_t(kGameLength));
             for (int k = 1, slot = 1; k <= 6; ++k) {
                 for (int i = 0; i < BlockQuota[k]; ++i, ++slot)
@@ -156,32 +148,25 @@ private slots:
         QCOMPARE(rows, (QList<int>{4, 3, 1, 2, 2, 1, 2, 2, 1, 2, 2, 1, 2, 2, 1, 2, 2, 1, 2, 2}));
     }
 
-    void theCorrectAnswerChangesPlacesWithTheDrawnRow()
-    {
-        Table t; // 0.5 draws row 3 of 4
-        const QuestionView q = t.game.PresentNextQuestion();
-        QCOMPARE(q.number, std::int16_t(1));
-        QCOMPARE(q.questionLine, cp1251::literal("На слици десно је:"));
-        QCOMPARE(q.answerCount, std::int16_t(4));
-        QCOMPARE(t.game.correctPosition(), std::int16_t(3));
-        const std::array<std::string, 5> rows = {
-            "", cp1251::literal("треће "), cp1251::literal("друго "), cp1251::literal("тачно "),
-            cp1251::literal("четврто ")};
-        QVERIFY(q.answers == rows);
-    }
-
-    // Only the first two questions show a picture. Bytes after the last answer are a rule when
-    // marked with "!", and are never an answer.
-    void picturesAndRules()
+    // The correct answer changes places with the drawn row (0.5: row 3 of 4), the other
+    // answers keep their order; only questions 1 and 2 show a picture; bytes after the last
+    // answer are a rule when marked with "!", and never an answer.
+    void aQuestionAsTheScreenShowsIt()
     {
         Table t;
         for (int n = 1; n <= 5; ++n) {
             const QuestionView q = t.game.PresentNextQuestion();
             const std::int16_t number = t.game.gameQuestions()[n];
+            QCOMPARE(q.number, std::int16_t(n));
             QCOMPARE(q.pictureQuestion, n <= 2 ? number : std::int16_t(0));
             const Verdict v = t.game.GiveUp();
-            if (number <= 2)
+            if (number <= 2) {
+                QCOMPARE(q.questionLine, cp1251::literal("На слици десно је:"));
+                QVERIFY((q.answers == std::array<std::string, 5>{
+                             "", cp1251::literal("треће "), cp1251::literal("друго "),
+                             cp1251::literal("тачно "), cp1251::literal("четврто ")}));
                 QCOMPARE(v.rule, cp1251::literal("Правило."));
+            }
             if (number == 3) { // "x!" after the last answer: no rule
                 QCOMPARE(q.answerCount, std::int16_t(3));
                 QVERIFY(v.rule.empty());
@@ -201,6 +186,7 @@ private slots:
         QTest::newRow("right at pen 101") << 55 << true << int(Outcome::Correct) << false;
         QTest::newRow("wrong in the red time") << 0 << false << int(Outcome::Wrong) << false;
         QTest::newRow("wrong late") << 300 << false << int(Outcome::Wrong) << false;
+        QTest::newRow("given up in the red time") << 0 << false << int(Outcome::Unanswered) << false;
     }
     void anAnswerAndItsCredit()
     {
@@ -213,7 +199,7 @@ private slots:
         for (int i = 0; i < ticks; ++i)
             QVERIFY(!t.game.Tick().timeOut);
         const std::int16_t row = right ? t.game.correctPosition() : std::int16_t(1);
-        const Verdict v = t.game.Answer(row);
+        const Verdict v = outcome == int(Outcome::Unanswered) ? t.game.GiveUp() : t.game.Answer(row);
         QCOMPARE(int(v.outcome), outcome);
         QCOMPARE(v.redTime, redTime);
         QCOMPARE(v.correctLetter, cp1251::literal("В"));
@@ -223,7 +209,9 @@ private slots:
         QCOMPARE(c.correct + c.wrong + c.unanswered, 1);
         QCOMPARE(int(c.redTime), int(redTime));
         QVERIFY(!t.game.QuestionRunning());
-        QVERIFY_THROWS_EXCEPTION(std::logic_error, t.game.Answer(row)); // answered once
+        QCOMPARE(int(t.game.Next()), int(NextStep::PresentQuestion));
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, t.game.Answer(row)); // closed once
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, t.game.GiveUp());
     }
 
     void theBarRunsRedThenBlueAndTimesOutAtTick310()
@@ -248,17 +236,6 @@ private slots:
         QCOMPARE(last.timeOut->correctLetter, cp1251::literal("В"));
         QCOMPARE(int(t.game.counters().unanswered), 1);
         QVERIFY(!t.game.QuestionRunning());
-    }
-
-    void givingUpCountsAsUnansweredAndLetsTheGameGoOn()
-    {
-        Table t;
-        t.game.PresentNextQuestion();
-        const Verdict v = t.game.GiveUp();
-        QCOMPARE(int(v.outcome), int(Outcome::Unanswered));
-        QCOMPARE(int(t.game.counters().unanswered), 1);
-        QCOMPARE(int(t.game.Next()), int(NextStep::PresentQuestion));
-        QVERIFY_THROWS_EXCEPTION(std::logic_error, t.game.GiveUp());
     }
 
     // More than five misses among the first ten questions stop the game before the next one.
