@@ -2,7 +2,7 @@
 // bar driven by calling its tick, and reports the resident memory after the first and the last.
 #include "ColourButton.h"
 #include "ScreenDialog.h"
-#include "frmGlavna.h"
+#include "BenchScreen.h"
 
 #include <QApplication>
 #include <QDir>
@@ -43,15 +43,8 @@ void playGame(frmGlavna &w)
 
 int main(int argc, char *argv[])
 {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    QTemporaryDir folder;
-    for (const char *name : {"Pitanja.dat", "Slike.dat"})
-        QFile::copy(QStringLiteral(LINGVAR_DATA_DIR "/") + QLatin1String(name),
-                    folder.filePath(QLatin1String(name)));
-    frmGlavna w(AppFolders{folder.path().toStdString(), folder.path().toStdString()});
-    w.show();
+    BenchScreen bench(argc, argv);
+    frmGlavna &w = *bench.w;
 
     QTimer watcher; // leaves every result screen through "Излаз"
     QObject::connect(&watcher, &QTimer::timeout, [] {

@@ -1,6 +1,6 @@
 // Runs the real answer timer for one whole question and compares its length with the nominal
 // 310 ticks x 164 ms, and reports the CPU time the process spent meanwhile.
-#include "frmGlavna.h"
+#include "BenchScreen.h"
 
 #include "ColourButton.h"
 #include "DrawingBox.h"
@@ -45,15 +45,8 @@ public:
 
 int main(int argc, char *argv[])
 {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    QTemporaryDir folder;
-    for (const char *name : {"Pitanja.dat", "Slike.dat"})
-        QFile::copy(QStringLiteral(LINGVAR_DATA_DIR "/") + QLatin1String(name),
-                    folder.filePath(QLatin1String(name)));
-    frmGlavna w(AppFolders{folder.path().toStdString(), folder.path().toStdString()});
-    w.show();
+    BenchScreen bench(argc, argv);
+    frmGlavna &w = *bench.w;
     PaintCounter counter;
     w.pctVreme->installEventFilter(&counter);
 
