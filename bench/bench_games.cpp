@@ -5,9 +5,6 @@
 #include "BenchScreen.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 #include <fstream>

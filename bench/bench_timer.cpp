@@ -7,8 +7,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QEventLoop>
 #include <QPaintEvent>
 #include <cstdio>
