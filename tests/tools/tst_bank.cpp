@@ -15,13 +15,15 @@ namespace {
 // The name of picture n, as the source names it.
 const auto picture = [](int n) { return (n < 10 ? "0" : "") + std::to_string(n) + "-slika"; };
 
-// Questions that keep every rule, from position first to the block's share of a game.
+// Questions that keep every rule, from position first to the block's share of a game. Their
+// rule lines fill all three lines of the rule's place; one word more takes a fourth.
 std::string goodFrom(int k, int first)
 {
     std::string text;
     for (int n = first; n <= BlockQuota[k]; ++n) {
         const std::string id = std::to_string(k) + "." + std::to_string(n);
-        text += "! п\n" + (k == 1 ? "= " + picture(n) + "\n" : "") + "? " +
+        text += "!" + QString(" реч").repeated(54).toStdString() + "\n" +
+                (k == 1 ? "= " + picture(n) + "\n" : "") + "? " +
                 (k == 6 ? "Питање " + id + "?" : std::string(1, " S{PGJ"[k])) + "\n+ " + id +
                 "\n- б\n\n";
     }
@@ -49,7 +51,7 @@ private slots:
         QTest::addColumn<int>("line");       // of the one problem told; 0: the file is missing
         QTest::addColumn<QString>("says");
         QTest::addColumn<std::string>("gif"); // what replaces picture 01, if anything
-        QTest::addColumn<QString>("packed");  // "-": pack refuses; else it warns, packs this rule
+        QTest::addColumn<QString>("packed");  // "-": pack refuses; else it warns, packs this tail
         const auto row = [](const char *name, int block, QString broken, int line, QString says,
                             std::string gif = {}, QString packed = "-") {
             QTest::newRow(name) << block << broken << line << says << gif << packed;
@@ -76,11 +78,12 @@ private slots:
         row("the kind code of another block", 2, "! п\n? P\n+ а\n- б\n\n", 2, "у блоку 2");
         row("a kind code as a free question", 6, "! п\n? J\n+ а\n- б\n\n", 2, "ознака врсте");
         row("no rule line", 3, "? P\n+ а\n- б\n\n", 1, "ред „!“");
-        const QString rule = "? {\n+ а\n- б\n\n", wide = QString(" реченица").repeated(25);
-        row("a rule in four lines", 2, "!" + wide + "\n" + rule, 1, "три реда", {}, wide.mid(1));
-        row("a rule outside Windows-1251", 2, "! Müller\n" + rule, 1, "U+00FC", {}, "");
-        row("a rule byte stored as the separator", 2, "! а\\x0B\n" + rule, 1, "раздвај", {}, "");
-        row("a rule byte below 10", 2, "! а\\x09\n" + rule, 1, "мањи од 10");
+        const QString asked = "? {\n+ а\n- б\n\n", wide = QString(" реч").repeated(55);
+        row("a rule longer than three lines", 2, "!" + wide + "\n" + asked, 1, "три реда", {},
+            "!" + wide.mid(1));
+        row("a rule outside Windows-1251", 2, "! Müller\n" + asked, 1, "U+00FC", {}, "");
+        row("a rule byte stored as the separator", 2, "! а\\x0B\n" + asked, 1, "раздвај", {}, "");
+        row("a rule byte below 10", 2, "! а\\x09\n" + asked, 1, "мањи од 10");
         row("a kept line read as a rule", 2, "? {\n+ а\n- б\n~ !в\n\n", 4, "као правило");
         row("a rule and a kept line", 2, "! п\n? {\n+ а\n- б\n~ в\n\n", 5, "исто место");
         row("no picture line", 1, "! п\n? S\n+ а\n- б\n\n", 1, "ред „=“");
@@ -133,8 +136,8 @@ private slots:
         if (packed != "-") {
             const auto bank =
                 SplitLines(readFile((root / "out" / "Pitanja.dat").c_str()).toStdString());
-            const std::string first = RuleOf(SplitRecord(bank[BlockQuota[1] + 1]));
-            QCOMPARE(QString::fromStdString(cp1251::toUtf8(first)), packed);
+            const std::string tail = DecodeText(SplitRecord(bank[BlockQuota[1] + 1]).trailing);
+            QCOMPARE(QString::fromStdString(cp1251::toUtf8(tail)), packed);
         }
     }
 
