@@ -15,13 +15,15 @@ namespace {
 // The name of picture n, as the source names it.
 const auto picture = [](int n) { return (n < 10 ? "0" : "") + std::to_string(n) + "-slika"; };
 
-// Questions that keep every rule, from position first to the block's share of a game.
+// Questions that keep every rule, from position first to the block's share of a game. Their
+// rule lines fill all three lines of the rule's place; one word more takes a fourth.
 std::string goodFrom(int k, int first)
 {
     std::string text;
     for (int n = first; n <= BlockQuota[k]; ++n) {
         const std::string id = std::to_string(k) + "." + std::to_string(n);
-        text += "! п\n" + (k == 1 ? "= " + picture(n) + "\n" : "") + "? " +
+        text += "!" + QString(" реч").repeated(54).toStdString() + "\n" +
+                (k == 1 ? "= " + picture(n) + "\n" : "") + "? " +
                 (k == 6 ? "Питање " + id + "?" : std::string(1, " S{PGJ"[k])) + "\n+ " + id +
                 "\n- б\n\n";
     }
@@ -49,9 +51,10 @@ private slots:
         QTest::addColumn<int>("line");       // of the one problem told; 0: the file is missing
         QTest::addColumn<QString>("says");
         QTest::addColumn<std::string>("gif"); // what replaces picture 01, if anything
+        QTest::addColumn<QString>("packed");  // "-": pack refuses; else it warns, packs this tail
         const auto row = [](const char *name, int block, QString broken, int line, QString says,
-                            std::string gif = {}) {
-            QTest::newRow(name) << block << broken << line << says << gif;
+                            std::string gif = {}, QString packed = "-") {
+            QTest::newRow(name) << block << broken << line << says << gif << packed;
         };
         const auto two = [](QString a, QString b) {
             return "! п\n? {\n+ " + a + "\n- " + b + "\n\n";
@@ -75,6 +78,14 @@ private slots:
         row("the kind code of another block", 2, "! п\n? P\n+ а\n- б\n\n", 2, "у блоку 2");
         row("a kind code as a free question", 6, "! п\n? J\n+ а\n- б\n\n", 2, "ознака врсте");
         row("no rule line", 3, "? P\n+ а\n- б\n\n", 1, "ред „!“");
+        const QString asked = "? {\n+ а\n- б\n\n", wide = QString(" реч").repeated(55);
+        row("a rule longer than three lines", 2, "!" + wide + "\n" + asked, 1, "три реда", {},
+            "!" + wide.mid(1));
+        row("a rule outside Windows-1251", 2, "! Müller\n" + asked, 1, "U+00FC", {}, "");
+        row("a rule byte stored as the separator", 2, "! а\\x0B\n" + asked, 1, "раздвај", {}, "");
+        row("a rule byte below 10", 2, "! а\\x09\n" + asked, 1, "мањи од 10");
+        row("a kept line read as a rule", 2, "? {\n+ а\n- б\n~ !в\n\n", 4, "као правило");
+        row("a rule and a kept line", 2, "! п\n? {\n+ а\n- б\n~ в\n\n", 5, "исто место");
         row("no picture line", 1, "! п\n? S\n+ а\n- б\n\n", 1, "ред „=“");
         row("another position's picture", 1, "! п\n= 02-slika\n? S\n+ а\n- б\n\n", 2,
             "место питања");
@@ -100,6 +111,7 @@ private slots:
         QFETCH(int, line);
         QFETCH(QString, says);
         QFETCH(std::string, gif);
+        QFETCH(QString, packed);
         // The smallest bank that keeps every rule, and its pictures beside it.
         QTemporaryDir dir;
         const fs::path root = dir.path().toStdString(), questions = root / "questions";
@@ -119,7 +131,14 @@ private slots:
         QVERIFY2(told.contains("Грешака: 1.") && told.contains(says) &&
                      told.contains(line ? QString("/%1:%2: ").arg(file).arg(line) : "/questions: "),
                  err.c_str());
-        QCOMPARE(run({"pack", questions.string(), (root / "out").string()}).first, 1);
+        QCOMPARE(run({"pack", questions.string(), (root / "out").string()}).first,
+                 packed == "-" ? 1 : 0);
+        if (packed != "-") {
+            const auto bank =
+                SplitLines(readFile((root / "out" / "Pitanja.dat").c_str()).toStdString());
+            const std::string tail = DecodeText(SplitRecord(bank[BlockQuota[1] + 1]).trailing);
+            QCOMPARE(QString::fromStdString(cp1251::toUtf8(tail)), packed);
+        }
     }
 
     void padsAPictureWithAComment()
@@ -170,10 +189,16 @@ private slots:
     void unpackThenPackGivesBackTheSameBytes()
     {
         std::vector<std::string> lines = testbank::lines(testbank::kSmallest);
+        // Odd records carry a rule ("!" stored as 0x17), even ones none or other bytes.
         lines[0] += EncodeText("текст после последњег раздвајања");
-        for (int b = 0; b < 256; ++b) // every byte a stored line can hold after its fields
+        std::string every; // every byte a stored line can hold after its fields
+        for (int b = 0; b < 256; ++b)
             if (b != 1 && b != 13)
-                lines[1] += static_cast<char>(b);
+                every += static_cast<char>(b);
+        lines[1] += every;
+        lines[4] += EncodeText(cp1251::literal("! правило "));
+        lines[7] += "\x17" + every;
+        lines[9] += "\x17";
         lines[3] = testbank::record("{", {" тачно\\ ", "нетачно\u00A0", "\\x20"});
         lines[23] = testbank::record("44 и 4?", {"а", "б"}); // stored as "** ..."
         lines[24] = testbank::record("4", {"а", "б"});       // stored as "*..."
@@ -190,6 +215,10 @@ private slots:
         QCOMPARE(run({"unpack", file, src}).first, 0);
         QCOMPARE(run({"pack", "--no-pictures", "--as-is", src, root / "out"}).first, 0);
         QCOMPARE(readFile(out.c_str()), QByteArray::fromStdString(bank));
+        const QString first = readFile((root / "src" / "1-slike.txt").c_str());
+        const QString second = readFile((root / "src" / "2-bolje.txt").c_str());
+        QVERIFY(first.contains("\n! Зато што 1.") && first.contains("\n~ \\x0A\\x0C"));
+        QVERIFY(second.contains("\n! \\x20правило\\x20\n? {") && second.contains("- 5\n\n"));
         // Unpacking over sources is refused and leaves them as they were.
         const QByteArray sixth = readFile((root / "src" / "6-opsta.txt").c_str());
         testbank::write(file, testbank::bytes(testbank::kSmallest));

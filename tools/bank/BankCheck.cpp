@@ -63,7 +63,11 @@ private:
     void question(int k, int position, const SourceBlock &block, const SourceQuestion &q)
     {
         // A line packed as it stands is no question; the loader's check below refuses it.
-        if (m_options.rules && !q.raw && (!q.rule || q.rule->text.empty()))
+        // A ~ line that reads as a rule is told instead, below.
+        const bool markedTail =
+            q.trailing && !q.trailing->text.empty() && q.trailing->text.front() == kRuleMark;
+        if (m_options.rules && !q.raw && !markedTail &&
+            (!q.rule || (q.ruleRead && q.rule->text.empty())))
             add(block, q.line,
                 "питању недостаје ред „!“ са правилом или чињеницом која потврђује "
                 "тачан одговор.");
@@ -76,6 +80,7 @@ private:
         if (!q.raw) {
             head(k, block, q);
             answers(block, q);
+            afterAnswers(block, q);
             repeat(k, block, q);
         }
         if (m_flagged.count(&q) == 0) {
@@ -99,7 +104,7 @@ private:
                     "; у блоку 6 глава питања је само питање.",
                 &q);
         else if (k == kBlockCount)
-            text(block, q, q.head, true);
+            text(block, q, q.head, Shown::Question);
     }
 
     void answers(const SourceBlock &block, const SourceQuestion &q)
@@ -111,7 +116,7 @@ private:
                     ", а мора да има од два до четири: један „+“ и један до три „-“.",
                 &q);
         for (std::size_t i = 0; i < count; ++i) {
-            text(block, q, q.answers[i], false);
+            text(block, q, q.answers[i], Shown::Answer);
             for (std::size_t j = 0; j < i; ++j) {
                 if (q.answers[j].text == q.answers[i].text) {
                     add(block, q.answers[i].line,
@@ -123,12 +128,26 @@ private:
         }
     }
 
-    // The rules for a text the screen shows: a question line or an answer.
-    void text(const SourceBlock &block, const SourceQuestion &q, const SourceText &t,
-              bool isQuestion)
+    // What follows the last answer: the rule, or bytes the game must not take for one.
+    void afterAnswers(const SourceBlock &block, const SourceQuestion &q)
+    {
+        if (q.rule && q.ruleRead && !q.rule->text.empty())
+            text(block, q, *q.rule, Shown::Rule);
+        if (q.trailing && !q.trailing->text.empty() && q.trailing->text.front() == kRuleMark)
+            add(block, q.trailing->line,
+                "текст реда „~“ почиње са „!“, па би га игра показала као правило; правило се "
+                "пише у реду „!“.",
+                &q);
+    }
+
+    enum class Shown { Question, Answer, Rule };
+
+    // The rules for a text the screen shows: a question line, an answer or the rule.
+    void text(const SourceBlock &block, const SourceQuestion &q, const SourceText &t, Shown shown)
     {
         if (t.text.empty()) {
-            add(block, t.line, isQuestion ? "питање је празно." : "одговор је празан.", &q);
+            add(block, t.line,
+                shown == Shown::Question ? "питање је празно." : "одговор је празан.", &q);
             return;
         }
         const auto low = std::find_if(t.text.begin(), t.text.end(),
@@ -140,7 +159,14 @@ private:
                 &q);
             return;
         }
-        const auto misfit = isQuestion ? m_fit.questionMisfit(t.text) : m_fit.answerMisfit(t.text);
+        if (shown == Shown::Rule) {
+            // The screen cuts a long rule short; the question still plays.
+            if (const auto misfit = m_fit.ruleMisfit(t.text))
+                m_problems.push_back({block.file, t.line, *misfit, true});
+            return;
+        }
+        const auto misfit =
+            shown == Shown::Question ? m_fit.questionMisfit(t.text) : m_fit.answerMisfit(t.text);
         if (misfit)
             add(block, t.line, *misfit, &q);
     }

@@ -86,12 +86,18 @@ int pack(const std::vector<std::string> &args, std::ostream &out, std::ostream &
     std::vector<Problem> problems =
         asIs ? sources.problems : CheckSources(sources, {pictures, pictures});
     std::string archive;
-    if (pictures && problems.empty()) {
+    const auto stops = [](const Problem &problem) { return !problem.ruleOnly; };
+    if (pictures && std::none_of(problems.begin(), problems.end(), stops)) {
         const auto files = FindArchivePictures(PicturesFolder(sources.folder), problems);
         archive = BuildArchive(files, problems);
     }
-    if (!problems.empty())
+    if (std::any_of(problems.begin(), problems.end(), stops))
         return refuse(err, problems);
+    for (const Problem &problem : problems)
+        err << "Упозорење: " << DescribeProblem(problem) << '\n';
+    if (!problems.empty())
+        err << "Правило које не може да се запише није спаковано; правило које не стаје на "
+               "екран спаковано је какво јесте.\n";
 
     std::error_code error;
     fs::create_directories(folders[1], error);

@@ -30,13 +30,24 @@ public:
             order(q, line, "ред са „@“ стоји сам у свом пасусу (празан ред пре и после њега).");
             return;
         }
-        if (mark == '!' || mark == '=') {
-            std::optional<SourceText> &slot = mark == '!' ? q.rule : q.picture;
+        if (mark == '!' || mark == '=' || mark == '~') {
+            const SourceText read{mark == '=' ? std::string(text) : bytesOf(q, mark, line, text),
+                                  line};
+            std::optional<SourceText> &slot = mark == '!'   ? q.rule
+                                              : mark == '=' ? q.picture
+                                                            : q.trailing;
             if (slot)
                 order(q, line,
                       "питање већ има ред " + sign(mark) + " (ред " + std::to_string(slot->line) +
                           ").");
-            slot = SourceText{std::string(text), line};
+            // Both would be packed into the one place after the last separator.
+            const std::optional<SourceText> &other = mark == '!' ? q.trailing : q.rule;
+            if (mark != '=' && other)
+                order(q, line,
+                      "питање већ има ред " + sign(mark == '!' ? '~' : '!') + " (ред " +
+                          std::to_string(other->line) +
+                          "); „!“ и „~“ пакују се на исто место, иза последњег одговора.");
+            slot = read;
             return;
         }
         // A line whose text cannot be read still takes its place, so that it causes no more.
@@ -59,12 +70,6 @@ public:
             if (q.answers.empty())
                 order(q, line, "пре нетачних одговора („-“) долази тачан („+“).");
             break;
-        case '~':
-            if (q.trailing)
-                order(q, line,
-                      "питање већ има ред „~“ (ред " + std::to_string(q.trailing->line) + ").");
-            q.trailing = packed;
-            return;
         }
         if (q.trailing)
             order(q, line, "ред „~“ долази после свих одговора.");
@@ -100,21 +105,21 @@ private:
         std::string error;
         const std::optional<std::string> bytes = sourcetext::Read(text, error);
         if (!bytes) {
-            tell(q, line, error);
+            tell(q, mark, line, error);
             return {};
         }
         if (const char *reason = unwritable(mark, *bytes)) {
-            tell(q, line, reason);
+            tell(q, mark, line, reason);
             return {};
         }
         return *bytes;
     }
 
-    // A text that cannot be packed; every one is told.
-    void tell(SourceQuestion &q, int line, const std::string &message)
+    // A text that cannot be packed; every one is told. A rule leaves out only itself.
+    void tell(SourceQuestion &q, char mark, int line, const std::string &message)
     {
-        q.read = false;
-        m_problems.push_back({m_file, line, message});
+        (mark == '!' ? q.ruleRead : q.read) = false;
+        m_problems.push_back({m_file, line, message, mark == '!'});
     }
 
     // A line out of order; only the first of a question is told, the rest may follow from it.
@@ -249,16 +254,18 @@ std::string StoredRecord(const SourceQuestion &question)
     std::string stored = EncodeText(question.head.text) + FieldSeparator;
     for (const SourceText &answer : question.answers)
         stored += EncodeText(answer.text) + FieldSeparator;
-    if (question.trailing)
+    if (question.rule && question.ruleRead)
+        stored += EncodeText(kRuleMark + question.rule->text);
+    else if (question.trailing)
         stored += EncodeText(question.trailing->text);
     return stored;
 }
 
 std::string WriteSource(int block, const std::vector<std::string> &storedLines)
 {
-    std::string text = "# Блок " + std::to_string(block) +
-                       ", распакован из збирке питања. Питањима недостају редови „!“";
-    text += block == 1 ? " и „=“.\n" : ".\n";
+    std::string text = "# Блок " + std::to_string(block) + ", распакован из збирке питања. ";
+    text += block == 1 ? "Питањима недостају редови „=“, а онима без правила и „!“.\n"
+                       : "Питањима без правила недостаје ред „!“.\n";
     for (const std::string &stored : storedLines) {
         text += '\n';
         const Record record = SplitRecord(stored);
@@ -266,11 +273,15 @@ std::string WriteSource(int block, const std::vector<std::string> &storedLines)
             text += sourceLine('@', DecodeText(stored));
             continue;
         }
+        const std::string trailing = DecodeText(record.trailing);
+        const bool rule = !trailing.empty() && trailing.front() == kRuleMark;
+        if (rule)
+            text += sourceLine('!', std::string_view(trailing).substr(1));
         text += sourceLine('?', DecodeText(record.head));
         for (std::size_t i = 0; i < record.answers.size(); ++i)
             text += sourceLine(i == 0 ? '+' : '-', DecodeText(record.answers[i]));
-        if (!record.trailing.empty())
-            text += sourceLine('~', DecodeText(record.trailing));
+        if (!rule && !trailing.empty())
+            text += sourceLine('~', trailing);
     }
     return text;
 }

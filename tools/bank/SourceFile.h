@@ -13,9 +13,11 @@
 //   ? head     the kind code (blocks 1-5) or the question itself (block 6)
 //   + answer   the correct answer, first of the answers
 //   - answer   a wrong answer
-//   ! rule     why the answer is correct, for the reviewer; not packed
+//   ! rule     why the answer is correct, shown to the player after the answer: packed after
+//              the last separator behind the mark "!"
 //   = NN-slug  block 1: the picture NN-slug.gif of the question; not packed
-//   ~ text     bytes after the last separator, which the program never shows
+//   ~ text     other bytes after the last separator, which the program never shows; a question
+//              has either a ! line or a ~ line
 //   @ text     a line packed as it stands, without separators (alone in its paragraph)
 //   # comment  never packed
 // One blank after the sign; blanks around the text are dropped.
@@ -26,20 +28,24 @@ struct Problem
     std::filesystem::path file;
     int line = 0;
     std::string message; // Serbian, UTF-8
+    // Only a rule line is at fault: pack warns and packs the question without the rule, or with
+    // it as it stands when it merely does not fit the screen.
+    bool ruleOnly = false;
 };
 
 struct SourceText
 {
-    std::string text; // Windows-1251 bytes for packed lines, UTF-8 for ! and = lines
+    std::string text; // Windows-1251 bytes for packed lines, UTF-8 for = lines
     int line = 0;
 };
 
 struct SourceQuestion
 {
-    int line = 0;     // the first line of its paragraph
-    bool raw = false; // an @ line
-    bool read = true; // false when a line of it could not be read; it is then never packed
-    SourceText head;  // ? or @
+    int line = 0;         // the first line of its paragraph
+    bool raw = false;     // an @ line
+    bool read = true;     // false when a line of it could not be read; it is then never packed
+    bool ruleRead = true; // false when its ! line could not be read; it is packed without it
+    SourceText head;      // ? or @
     std::vector<SourceText> answers;
     std::optional<SourceText> trailing;
     std::optional<SourceText> rule;
