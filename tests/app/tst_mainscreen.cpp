@@ -88,13 +88,16 @@ private slots:
         QCOMPARE(w.lblPrazno[1]->palette().color(QPalette::Window), QColor(255, 0, 0));
         QVERIFY(w.imgMudrica->isHidden());
         QCOMPARE(centre(w.imgSlika), QColor(255, 0, 0));
-        if (how == "right" || how == "wrong")
-            w.cmdOdgovor[how == "right" ? 2 : 1]->click();
-        else if (how == "give-up")
-            w.cmdDalje->click();
-        else
-            while (w.Timer1->isActive())
-                w.Timer1_Timer();
+        const auto close = [&] {
+            if (how == "right" || how == "wrong")
+                w.cmdOdgovor[how == "right" ? 2 : 1]->click();
+            else if (how == "give-up")
+                w.cmdDalje->click();
+            else
+                while (w.Timer1->isActive())
+                    w.Timer1_Timer();
+        };
+        close();
         QVERIFY(!w.Timer1->isActive());
         QCOMPARE(w.lblIzvestaj->text(), report);
         QVERIFY(w.lblIzvestaj2->text().isEmpty()); // record 2, which has no rule
@@ -111,7 +114,7 @@ private slots:
         QVERIFY(w.cmdOdgovor[1]->isEnabled());
         QCOMPARE(w.cmdOdgovor[1]->backgroundColour(), QColor(224, 224, 224));
         QVERIFY(w.lblIzvestaj->text().isEmpty());
-        w.cmdOdgovor[1]->click();
+        close();
         QCOMPARE(w.lblIzvestaj2->text(), "Зато што 1."); // shown below the verdict
         QCOMPARE(w.lblIzvestaj->accessibleDescription(), "Зато што 1.");
         w.cmdDalje->click(); // question 3 shows the mascot, and the rule goes with the verdict
