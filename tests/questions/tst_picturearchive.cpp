@@ -15,70 +15,59 @@ private slots:
 
     void copiesOnePictureOrFailsLeavingTheWorkingFile_data()
     {
-        QTest::addColumn<int>("archiveSize"); // 0: no archive
-        QTest::addColumn<int>("earlier"); // the question whose picture t.gif holds; -1: a folder
+        QTest::addColumn<QByteArray>("archive"); // null: none
         QTest::addColumn<int>("question");
-        QTest::addColumn<int>("first"); // the bytes of the archive copied, counted from 1
-        QTest::addColumn<int>("last");
+        QTest::addColumn<QByteArray>("picture");
         QTest::addColumn<QString>("failure"); // what the reason mentions when there is one
         QTest::addColumn<bool>("capitals");   // SLIKE.DAT and T.GIF, from a disk blind to case
-        const int full = kPictureArchiveSize;
+        // Every byte tells its position apart from its neighbours and from the bytes one picture
+        // further on, so a copy from the wrong offset or of the wrong length shows.
+        QByteArray all(kPictureArchiveSize, '\0');
+        for (int p = 1; p <= all.size(); ++p)
+            all[p - 1] = static_cast<char>((p * 7 + p / 251) % 256);
+        const QByteArray none;
         QTest::newRow("question 1, archive just that long")
-            << 4455 << 0 << 1 << 1 << 4455 << "" << false;
+            << all.left(4455) << 1 << all.left(4455) << "" << false;
         QTest::newRow("question 39 ends the archive")
-            << full << 0 << 39 << 161663 << full << "" << false;
-        QTest::newRow("question 24 after 39") << full << 39 << 24 << 97836 << 101624 << "" << false;
-        QTest::newRow("missing archive") << 0 << 0 << 1 << 0 << 0 << "Slike.dat" << false;
+            << all << 39 << all.mid(161662) << "" << false;
+        QTest::newRow("names in capitals") << all << 24 << all.mid(97835, 3789) << "" << true;
+        QTest::newRow("missing archive") << none << 1 << none << "Slike.dat" << false;
         QTest::newRow("archive one byte short")
-            << full - 1 << 0 << 39 << 0 << 0 << "166689" << false;
-        QTest::newRow("question without a picture") << full << 0 << 40 << 0 << 0 << "140" << false;
-        QTest::newRow("names in capitals") << full << 0 << 24 << 97836 << 101624 << "" << true;
-        QTest::newRow("t.gif cannot be written") << full << -1 << 1 << 0 << 0 << "t.gif" << false;
+            << all.chopped(1) << 39 << none << "166689" << false;
+        QTest::newRow("question without a picture") << all << 40 << none << "140" << false;
+        QTest::newRow("t.gif cannot be written") << all << 1 << none << "t.gif" << false;
     }
     void copiesOnePictureOrFailsLeavingTheWorkingFile()
     {
-        QFETCH(int, archiveSize);
-        QFETCH(int, earlier);
+        QFETCH(QByteArray, archive);
         QFETCH(int, question);
-        QFETCH(int, first);
-        QFETCH(int, last);
+        QFETCH(QByteArray, picture);
         QFETCH(QString, failure);
         QFETCH(bool, capitals);
-        // The archive lies in the program's folder, t.gif is written to the player's.
+        // The archive lies in the program's folder, t.gif is written to the player's; there it
+        // holds a longer earlier picture, or is a folder where it cannot be written.
         QTemporaryDir dir;
         const QString program = dir.filePath("program"), user = dir.filePath("user");
-        const QString picture = user + (capitals ? "/T.GIF" : "/t.gif");
+        const QString gif = user + (capitals ? "/T.GIF" : "/t.gif");
+        const bool folder = failure == "t.gif";
         QVERIFY(QDir().mkpath(program) && QDir().mkpath(user));
-        // What the main screen does for a picture question: cut the picture out, then keep it
-        // in t.gif. Empty when both worked, the reason of the first failure otherwise.
-        auto extract = [&](int question) {
-            const auto n = static_cast<std::int16_t>(question);
-            const PictureResult cut = ReadPicture(program.toStdString(), n);
-            return cut.bytes.empty() ? cut.reason
-                                     : WritePictureFile(user.toStdString(), cut.bytes, n);
-        };
-        // Every byte tells its position apart from its neighbours and from the bytes one picture
-        // further on, so a copy from the wrong offset or of the wrong length shows.
-        QByteArray archive(archiveSize, '\0');
-        for (int p = 1; p <= archiveSize; ++p)
-            archive[p - 1] = static_cast<char>((p * 7 + p / 251) % 256);
-        QVERIFY(archiveSize == 0 ||
+        QVERIFY(archive.isNull() ||
                 writeFile(program + (capitals ? "/SLIKE.DAT" : "/Slike.dat"), archive));
-        if (earlier > 0)
-            QVERIFY(extract(earlier).empty());
-        else
-            QVERIFY(earlier < 0 ? QDir().mkdir(picture) : writeFile(picture, "earlier"));
-        const QByteArray before = readFile(picture);
+        QVERIFY(folder ? QDir().mkdir(gif) : writeFile(gif, QByteArray(6000, 'e')));
+        const QByteArray before = readFile(gif);
 
-        const QString reason = QString::fromStdString(extract(question));
-        QCOMPARE(reason.isEmpty(), failure.isEmpty());
-        QVERIFY2(reason.contains(failure) && (failure.isEmpty() || reason.contains("picture")),
+        // What the main screen does for a picture question: cut the picture out, then keep it.
+        const auto n = static_cast<std::int16_t>(question);
+        const PictureResult cut = ReadPicture(program.toStdString(), n);
+        const QString reason = QString::fromStdString(
+            cut.bytes.empty() ? cut.reason : WritePictureFile(user.toStdString(), cut.bytes, n));
+        QVERIFY2(failure.isEmpty() ? reason.isEmpty()
+                                   : reason.contains(failure) && reason.contains("picture"),
                  qPrintable(reason));
-        QCOMPARE(readFile(picture),
-                 reason.isEmpty() ? archive.mid(first - 1, last - first + 1) : before);
-        QCOMPARE(QFileInfo(picture).isDir(), earlier < 0);
+        QCOMPARE(readFile(gif), reason.isEmpty() ? picture : before);
+        QCOMPARE(QFileInfo(gif).isDir(), folder);
         // Nothing else is left behind, in either folder.
-        QCOMPARE(QDir(user).entryList(QDir::Files).size(), earlier < 0 ? 0 : 1);
+        QCOMPARE(QDir(user).entryList(QDir::Files).size(), folder ? 0 : 1);
         QVERIFY(!QFile::exists(program + "/t.gif"));
     }
 };
