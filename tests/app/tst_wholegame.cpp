@@ -2,19 +2,14 @@
 #include "ModalAnswerer.h"
 #include "TestFiles.h"
 #include "TestFolder.h"
-#include "frmDaNe.h"
 #include "frmGlavna.h"
-#include "frmLista.h"
-#include "frmPetGre.h"
 #include "frmSkor.h"
-#include "frmUpis.h"
 
 #include <QDate>
 #include <QFrame>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QtTest>
-
-namespace {
 
 // Whole games on the real screens, on a bank written by the test.
 struct Player
@@ -31,18 +26,12 @@ struct Player
             if (!w.Timer1->isActive())
                 return; // the game is over
             const int correct = w.game().correctPosition();
-            if (p == 'l')
-                for (int i = 0; i < 60; ++i)
-                    w.Timer1_Timer();
-            if (p == 'c' || p == 'l')
-                w.cmdOdgovor[correct]->click();
-            else if (p == 'w')
-                w.cmdOdgovor[correct == 1 ? 2 : 1]->click();
-            else if (p == 't')
-                while (w.Timer1->isActive())
-                    w.Timer1_Timer();
-            else
+            for (int i = 0; i < (p == 'l' ? 60 : p == 't' ? 1000 : 0) && w.Timer1->isActive(); ++i)
+                w.Timer1_Timer();
+            if (p == 'g')
                 w.cmdDalje->click();
+            else if (p != 't')
+                w.cmdOdgovor[p != 'w' ? correct : correct == 1 ? 2 : 1]->click();
         }
         w.cmdDalje->click(); // after the last question: the end, or the early stop
     }
@@ -60,138 +49,102 @@ const QByteArray kFullList = [] {
     return fileOf(lines); // the 30th line scores 51
 }();
 
-} // namespace
+// Clicks the screen's button of that text; another text is typed as a name, and "Излаз" clicked.
+static ModalAnswerer::Action press(const QString &choice)
+{
+    return [choice](QWidget *screen) {
+        for (QPushButton *button : screen->findChildren<QPushButton *>()) {
+            if (button->text() == choice)
+                return button->click();
+        }
+        QTest::keyClicks(screen->findChild<QLineEdit *>(), choice);
+        press("Излаз")(screen);
+    };
+}
 
 class TestWholeGame : public QObject
 {
     Q_OBJECT
 private slots:
-    void aPerfectGameEntersTheList()
-    {
-        Player p;
-        ModalAnswerer modals;
-        modals
-            .then([](QWidget *w) {
-                auto *skor = qobject_cast<frmSkor *>(w);
-                QVERIFY(skor);
-                QCOMPARE(skor->lblTacniOd->text(), " 80 ");
-                QCOMPARE(skor->lblCrvVr->text(), "20 ");
-                QCOMPARE(skor->lblUkupno->text(), " 100 ");
-                QVERIFY(skor->fraUpis->isVisible());
-                skor->cmdDa->click();
-            })
-            .then([](QWidget *w) {
-                auto *upis = qobject_cast<frmUpis *>(w);
-                QTest::keyClicks(upis->txtIme, "Igra~");
-                upis->cmdIzlaz->click();
-            })
-            .then(ModalAnswerer::click(&frmLista::cmdIzlaz));
-        p.play(QString(20, 'c'));
-        QCOMPARE(modals.seen(), (QStringList{"frmSkor", "frmUpis", "frmLista"}));
-        const QString date = QDate::currentDate().toString("dd.MM.yyyy.");
-        const std::string line = " 100  Игра~       " + date.toStdString() + "\r\n";
-        QCOMPARE(p.list(), QByteArray::fromStdString(cp1251::literal(line)));
-        QVERIFY(!p.w.FraMudrica->isHidden());
-    }
-
-    // What follows the result screen: the offer as the score and the list allow it, and the
-    // player's choices.
+    // A finished game shows its points and offers the list as the score allows; a name entered is
+    // stored and the list shown. One that cannot reach five opanci in ten questions stops at once.
     void theEndOfAGame_data()
     {
         QTest::addColumn<QString>("plays");
-        QTest::addColumn<QByteArray>("listBefore");
-        QTest::addColumn<QString>("result"); // total points shown
+        QTest::addColumn<QByteArray>("list"); // at the end; a full one is there from the start
+        QTest::addColumn<QString>("points"); // for correct answers, for red time, in all
         QTest::addColumn<bool>("offered");
-        QTest::addColumn<QStringList>("choices"); // the buttons pressed, screen by screen
-        QTest::addColumn<QStringList>("seen");
-        const QString none = QString(10, 'c') + QString(10, 'w');
-        QTest::newRow("Не") << none << QByteArray() << " 50 " << true << QStringList{"Ne"}
-                            << QStringList{"frmSkor"};
-        QTest::newRow("Да, then Одустани") << none << QByteArray() << " 50 " << true
-                                           << QStringList{"Da", "Odustani"}
-                                           << QStringList{"frmSkor", "frmUpis"};
-        QTest::newRow("equal to the 30th line") << "ccclllllllllwwwwwwww" << kFullList << " 51 "
-                                                << false << QStringList{"Izlaz"}
-                                                << QStringList{"frmSkor"};
+        QTest::addColumn<QStringList>("choices"); // on the screens that come up, in turn
+        QTest::addColumn<int>("last"); // question
+        const QString half = QString(10, 'c') + QString(10, 'w');
+        const QString today = QDate::currentDate().toString("dd.MM.yyyy.");
+        const QByteArray none;
+        QTest::newRow("a perfect game, a name")
+            << QString(20, 'c') << windows1251(" 100  Игра~       " + today + "\r\n")
+            << " 80 |20 | 100 " << true << QStringList{"Да", "Igra~", "Излаз"} << 20;
+        QTest::newRow("Не") << half << none << " 40 |10 | 50 " << true << QStringList{"Не"} << 20;
+        QTest::newRow("Да, then Одустани")
+            << half << none << " 40 |10 | 50 " << true << QStringList{"Да", "Одустани"} << 20;
+        QTest::newRow("equal to the 30th line")
+            << "ccclllllllllwwwwwwww" << kFullList << " 48 |3 | 51 " << false
+            << QStringList{"Излаз"} << 20;
+        QTest::newRow("six wrong answers")
+            << "wwwwww" << none << "" << false << QStringList{"Излаз"} << 6;
+        QTest::newRow("every question runs out")
+            << QString(20, 't') << none << "" << false << QStringList{"Излаз"} << 6;
+        QTest::newRow("given up and wrong")
+            << "cgwcgwgw" << none << "" << false << QStringList{"Излаз"} << 8;
     }
     void theEndOfAGame()
     {
         QFETCH(QString, plays);
-        QFETCH(QByteArray, listBefore);
-        QFETCH(QString, result);
+        QFETCH(QByteArray, list);
+        QFETCH(QString, points);
         QFETCH(bool, offered);
         QFETCH(QStringList, choices);
-        QFETCH(QStringList, seen);
+        QFETCH(int, last);
         Player p;
-        if (!listBefore.isEmpty())
-            QVERIFY(writeFile(p.t.dir.filePath("Lista.txt"), listBefore));
+        if (list == kFullList)
+            QVERIFY(writeFile(p.t.dir.filePath("Lista.txt"), list));
         ModalAnswerer modals;
         modals.then([&](QWidget *w) {
-            auto *skor = qobject_cast<frmSkor *>(w);
-            QVERIFY(skor);
-            QCOMPARE(skor->lblUkupno->text(), result);
-            QCOMPARE(skor->fraUpis->isVisible(), offered);
-            QCOMPARE(skor->focusWidget(), skor->cmdIzlaz); // also while the offer covers it
-            const QString c = choices.value(0);
-            (c == "Da" ? skor->cmdDa : c == "Ne" ? skor->cmdNe : skor->cmdIzlaz)->click();
+            if (auto *s = qobject_cast<frmSkor *>(w)) {
+                QCOMPARE(s->lblTacniOd->text() + '|' + s->lblCrvVr->text() + '|' +
+                             s->lblUkupno->text(), points);
+                QCOMPARE(s->fraUpis->isVisible(), offered);
+            }
+            press(choices[0])(w);
         });
-        if (choices.size() > 1)
-            modals.then(ModalAnswerer::click(&frmUpis::cmdOdustani));
+        for (const QString &choice : choices.mid(1))
+            modals.then(press(choice));
         p.play(plays);
-        QCOMPARE(modals.seen(), seen);
-        QCOMPARE(p.list(), listBefore.isEmpty() ? QByteArray("<missing>") : listBefore);
+        const QStringList seen{points.isEmpty() ? "frmPetGre" : "frmSkor", "frmUpis", "frmLista"};
+        QCOMPARE(modals.seen(), seen.first(choices.size()));
+        QCOMPARE(int(p.w.game().questionNumber()), last);
+        QCOMPARE(p.list(), list.isEmpty() ? "<missing>" : list);
         QVERIFY(!p.w.FraMudrica->isHidden() && p.w.cmdLingvar->isEnabled());
     }
 
-    void aGameStoppedEarlyShowsNoResult_data()
-    {
-        QTest::addColumn<QString>("plays");
-        QTest::addColumn<int>("lastQuestion");
-        QTest::newRow("six wrong answers") << "wwwwww" << 6;
-        QTest::newRow("every question runs out") << QString(20, 't') << 6;
-        QTest::newRow("given up and wrong") << "cgwcgwgw" << 8;
-    }
-    void aGameStoppedEarlyShowsNoResult()
-    {
-        QFETCH(QString, plays);
-        QFETCH(int, lastQuestion);
-        Player p;
-        ModalAnswerer modals;
-        modals.then(ModalAnswerer::click(&frmPetGre::cmdIzlaz));
-        p.play(plays);
-        QCOMPARE(modals.seen(), QStringList{"frmPetGre"});
-        QCOMPARE(int(p.w.game().questionNumber()), lastQuestion);
-        QVERIFY(!p.w.FraMudrica->isHidden());
-        QCOMPARE(p.list(), QByteArray("<missing>"));
-    }
-
+    // "Крај" and the window manager's close ask first; "Не" keeps the program open.
     void closingTheMainScreenAsksFirst_data()
     {
         QTest::addColumn<bool>("byButton");
-        QTest::addColumn<bool>("leave");
-        QTest::newRow("Крај, Да") << true << true;
-        QTest::newRow("Крај, Не") << true << false;
-        QTest::newRow("window manager, Да") << false << true;
-        QTest::newRow("window manager, Не") << false << false;
+        QTest::addColumn<QString>("choice");
+        QTest::newRow("Крај, Да") << true << "Да";
+        QTest::newRow("Крај, Не") << true << "Не";
+        QTest::newRow("window manager, Да") << false << "Да";
+        QTest::newRow("window manager, Не") << false << "Не";
     }
     void closingTheMainScreenAsksFirst()
     {
         QFETCH(bool, byButton);
-        QFETCH(bool, leave);
+        QFETCH(QString, choice);
         Player p;
         p.w.show();
-        ModalAnswerer modals;
-        modals.then([&](QWidget *w) {
-            auto *daNe = qobject_cast<frmDaNe *>(w);
-            QCOMPARE(daNe->focusWidget(), daNe->cmdDa);
-            (leave ? daNe->cmdDa : daNe->cmdNe)->click();
-        });
-        if (byButton)
-            p.w.cmdKraj->click();
-        else
-            p.w.close();
+        ModalAnswerer modals{press(choice)};
+        byButton ? p.w.cmdKraj->click() : void(p.w.close());
         QCOMPARE(modals.seen(), QStringList{"frmDaNe"});
-        QCOMPARE(p.w.isVisible(), !leave);
+        QCOMPARE(p.w.isVisible(), choice == "Не");
         QVERIFY(p.w.cmdLingvar->isEnabled());
     }
 };

@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QPointer>
 #include <QTimer>
-#include <QWidget>
 #include <deque>
 #include <functional>
 
@@ -19,11 +18,10 @@ class ModalAnswerer : public QObject
 public:
     using Action = std::function<void(QWidget *)>;
 
-    ModalAnswerer()
+    ModalAnswerer(std::initializer_list<Action> actions = {}) : m_actions(actions)
     {
-        m_timer.setInterval(5);
         connect(&m_timer, &QTimer::timeout, this, [this] { poll(); });
-        m_timer.start();
+        m_timer.start(5);
     }
 
     ModalAnswerer &then(Action action)
@@ -48,20 +46,18 @@ private:
     void poll()
     {
         QWidget *modal = QApplication::activeModalWidget();
-        if (!modal)
-            return;
-        if (modal == m_last || m_actions.empty()) {
+        if (modal && (modal == m_last || m_actions.empty())) {
             if (auto *screen = qobject_cast<ScreenDialog *>(modal))
                 screen->closeScreen(QDialog::Rejected);
             else
                 modal->close();
-            return;
+        } else if (modal) {
+            m_last = modal;
+            m_seen << QString::fromLatin1(modal->metaObject()->className());
+            Action action = std::move(m_actions.front());
+            m_actions.pop_front();
+            action(modal);
         }
-        m_last = modal;
-        m_seen << QString::fromLatin1(modal->metaObject()->className());
-        Action action = std::move(m_actions.front());
-        m_actions.pop_front();
-        action(modal);
     }
 
     QTimer m_timer;

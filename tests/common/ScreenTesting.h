@@ -2,61 +2,26 @@
 
 #include "ScreenDialog.h"
 
-#include <QApplication>
 #include <QList>
 #include <QListWidget>
-#include <QMap>
 #include <QStringList>
-#include <QTest>
 #include <QTimer>
-#include <QWidget>
 #include <functional>
 
-// Driving one screen from a test: the probe and the way out run once the screen's modal loop
-// runs, and the screen is closed afterwards, so that a failing check never leaves it waiting.
-
-// What runModal saw: the modal widget while the screen was up, whether leave closed the screen,
-// and what exec returned.
-struct ModalRun
+// Shows the screen modally and runs act once it is up. The result is what exec returned when act
+// closed the screen; a screen that act leaves open (a failed check returns early) is closed, and
+// the result is -1, so that a test never waits on a screen.
+inline int runModal(ScreenDialog &screen, const std::function<void()> &act)
 {
-    QWidget *modal = nullptr;
-    bool closedByLeave = false;
-    int result = -1;
-};
-
-// Shows the screen modally and runs probe while it is up, then leave.
-inline ModalRun runModal(ScreenDialog &screen, const std::function<void()> &probe,
-                         const std::function<void()> &leave)
-{
-    ModalRun run;
+    bool closed = false;
     QTimer::singleShot(0, &screen, [&] {
-        run.modal = QApplication::activeModalWidget();
-        probe();
-        leave();
-        run.closedByLeave = !screen.isVisible();
-        if (screen.isVisible())
-            screen.closeScreen();
+        act();
+        closed = !screen.isVisible();
+        if (!closed)
+            screen.closeScreen(QDialog::Rejected);
     });
-    run.result = screen.exec();
-    return run;
-}
-
-// Where a key sent to the screen goes: its focused control, or the screen itself.
-inline QWidget *keyTarget(QWidget *screen)
-{
-    return screen->focusWidget() ? screen->focusWidget() : screen;
-}
-
-// Tries to leave the screen other than through its buttons: "Escape", "Return" or "Enter" sent
-// where its keys go, or "close", the window manager's close request.
-inline void tryToLeave(QWidget *screen, const QString &how)
-{
-    static const QMap<QString, Qt::Key> keys{
-        {"Escape", Qt::Key_Escape}, {"Return", Qt::Key_Return}, {"Enter", Qt::Key_Enter}};
-    if (how == QLatin1String("close"))
-        screen->close();
-    else
-        QTest::keyClick(keyTarget(screen), keys.value(how));
+    const int result = screen.exec();
+    return closed ? result : -1;
 }
 
 // The widgets that Tab visits, in order, starting at first.
