@@ -12,7 +12,7 @@
 // Answers the modal screens a test opens, one action per screen in the order they come up.
 // Each action gets the screen; it usually clicks one of its buttons. A screen that its action
 // leaves open (a failed check returns early) or that comes up with no action left is closed,
-// so that a test fails instead of waiting for ever.
+// so that a test fails instead of waiting for ever; seen() names every screen that came up.
 class ModalAnswerer : public QObject
 {
 public:
@@ -46,18 +46,19 @@ private:
     void poll()
     {
         QWidget *modal = QApplication::activeModalWidget();
-        if (modal && (modal == m_last || m_actions.empty())) {
-            if (auto *screen = qobject_cast<ScreenDialog *>(modal))
-                screen->closeScreen(QDialog::Rejected);
-            else
-                modal->close();
-        } else if (modal) {
+        if (modal && modal != m_last) { // a new screen, answered while actions are left
             m_last = modal;
             m_seen << QString::fromLatin1(modal->metaObject()->className());
-            Action action = std::move(m_actions.front());
-            m_actions.pop_front();
-            action(modal);
+            if (!m_actions.empty()) {
+                const Action action = std::move(m_actions.front());
+                m_actions.pop_front();
+                return action(modal);
+            }
         }
+        if (auto *screen = qobject_cast<ScreenDialog *>(modal))
+            screen->closeScreen(QDialog::Rejected);
+        else if (modal)
+            modal->close();
     }
 
     QTimer m_timer;
