@@ -14,7 +14,6 @@
 #include "frmSkor.h"
 #include "frmUpis.h"
 
-#include <QAccessible>
 #include <QCloseEvent>
 #include <QFrame>
 #include <algorithm>
@@ -186,9 +185,7 @@ void frmGlavna::showVerdict(const Verdict &verdict)
 
 void frmGlavna::reportOnDalje(const QString &report)
 {
-    cmdDalje->setAccessibleDescription(report);
-    QAccessibleEvent event(cmdDalje, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&event);
+    cmdDalje->setAccessibleDescription(report); // Qt announces the change
     cmdDalje->setFocus();
 }
 

@@ -93,6 +93,29 @@ class Bus:
         self.pyatspi = pyatspi
         self.app_name = app_name
         self.pid = pid
+        from gi.repository import GLib
+        self.glib = GLib
+        self.events = []  # (kind, source's name, data) as a screen reader hears them
+        pyatspi.Registry.registerEventListener(
+            self.record, "object:property-change:accessible-description",
+            "object:property-change:accessible-value")
+
+    def record(self, event):
+        kind = event.type.split(":")[-1]
+        try:
+            said = event.source.description if kind == "accessible-description" else None
+        except Exception:
+            said = None
+        self.events.append((kind, name_of(event.source), said))
+
+    def pump(self, seconds):
+        """Lets the events that arrive meanwhile reach record()."""
+        context = self.glib.MainContext.default()
+        end = time.monotonic() + seconds
+        while time.monotonic() < end:
+            while context.pending():
+                context.iteration(False)
+            time.sleep(0.02)
 
     def app(self):
         desktop = self.pyatspi.Registry.getDesktop(0)
@@ -141,7 +164,7 @@ def wait_for(bus, what, probe, timeout=20.0):
             result = None
         if result:
             return result
-        time.sleep(0.1)
+        bus.pump(0.1)
     fail("waited %.0f s for %s; the bus shows:\n%s" % (timeout, what, bus.describe()))
 
 
@@ -193,6 +216,12 @@ def check_idle(bus, pyatspi):
     shown = [o.name for o in found if showing(o, pyatspi)]
     if shown:
         fail("%s reported as showing under the steelyard frame" % shown)
+    # a covered button offers nothing to press, not even to a screen reader
+    pressable = [o.name for o in found if o.getRole() == pyatspi.ROLE_PUSH_BUTTON and o.queryAction().nActions]
+    menu_actions = [o.queryAction().nActions for o in bus.showing_objects()
+                    if o.name in menu and o.getRole() == pyatspi.ROLE_PUSH_BUTTON]
+    if pressable or 0 in menu_actions:
+        fail("in idle mode %s can be pressed, and the menu has %s actions" % (pressable, menu_actions))
 
 
 def answer_buttons(bus, pyatspi):
@@ -235,6 +264,13 @@ def play_question(bus, pyatspi, n, known):
     if right_row is None:
         fail("question %d (%r, %s) is not in the question files" % (n, question, rows))
     if n == GIVE_UP_AT:
+        # The bar tells the time left as it runs, at most once a second.
+        bus.events.clear()
+        bus.pump(2.7)
+        bar = time_bar(bus, pyatspi)
+        ticks = [e for e in bus.events if e[0] == "accessible-value" and e[1] == "Време за одговор"]
+        if bar is None or not 47 <= bar[0] <= 49 or not 1 <= len(ticks) <= 4:
+            fail("2.7 s into a question the time bar reports %r after %d changes" % (bar, len(ticks)))
         target, verdict, slot = None, "Нисте одговорили на питање. Тачан је одговор %s." % LETTERS[right_row - 1], "без одговора"
     elif n == WRONG_AT:
         target = 1 if right_row != 1 else 2
@@ -256,6 +292,8 @@ def play_question(bus, pyatspi, n, known):
             focused_button(bus, LETTERS[row] + ": ")
         press("space")
     report = focused_button(bus, "Даље", verdict).description
+    if target is None:  # "Даље" had the focus already: only the change of its description tells
+        wait_for(bus, "the verdict announced", lambda: ("accessible-description", "Даље", report) in bus.events)
     # the report panel: the verdict, and the rule below it when the bank has one
     panel = [o for o in bus.showing_objects() if o.getRole() == pyatspi.ROLE_LABEL and o.name.startswith(verdict)]
     if len(panel) != 1:
