@@ -174,7 +174,6 @@ void frmGlavna::showVerdict(const Verdict &verdict)
     }
     // A screen reader hears the rule with the verdict; the focus leaves the answers before they
     // are locked, so that it does not stop on the next one on its way.
-    lblIzvestaj->setAccessibleDescription(lblIzvestaj2->text());
     QString report = lblIzvestaj->text().trimmed();
     if (!lblIzvestaj2->text().isEmpty())
         report += QLatin1Char(' ') + lblIzvestaj2->text();
@@ -244,7 +243,6 @@ void frmGlavna::PresentNextQuestion()
     lblOdgovor[4]->hide();
     lblIzvestaj->clear();
     lblIzvestaj2->clear();
-    lblIzvestaj->setAccessibleDescription(QString());
     cmdDalje->setAccessibleDescription(QString());
 
     const std::int16_t n = question.number;

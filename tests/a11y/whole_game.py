@@ -98,12 +98,12 @@ class Bus:
         self.events = []  # (kind, source's name, data) as a screen reader hears them
         pyatspi.Registry.registerEventListener(
             self.record, "object:property-change:accessible-description",
-            "object:property-change:accessible-value")
+            "object:property-change:accessible-value", "object:state-changed:showing")
 
     def record(self, event):
         kind = event.type.split(":")[-1]
         try:
-            said = event.source.description if kind == "accessible-description" else None
+            said = event.source.description if kind == "accessible-description" else event.detail1
         except Exception:
             said = None
         self.events.append((kind, name_of(event.source), said))
@@ -294,11 +294,14 @@ def play_question(bus, pyatspi, n, known):
     report = focused_button(bus, "Даље", verdict).description
     if target is None:  # "Даље" had the focus already: only the change of its description tells
         wait_for(bus, "the verdict announced", lambda: ("accessible-description", "Даље", report) in bus.events)
-    # the report panel: the verdict, and the rule below it when the bank has one
-    panel = [o for o in bus.showing_objects() if o.getRole() == pyatspi.ROLE_LABEL and o.name.startswith(verdict)]
-    if len(panel) != 1:
+    # the report panel: the verdict, and below it the rule when the bank has one
+    said = [o for o in bus.showing_objects() if o.getRole() == pyatspi.ROLE_LABEL and o.name.startswith(verdict)]
+    if len(said) != 1:
         fail("question %d: no single report panel saying %r" % (n, verdict))
-    shown_rule = panel[0].description
+    panel = said[0].parent
+    if panel.childCount != 2:
+        fail("question %d: the report panel does not hold the verdict and the rule" % n)
+    shown_rule = panel.getChildAtIndex(1).name
     if report != (verdict + " " + shown_rule).strip():
         fail("question %d: 'Даље' says %r, the panel %r and %r" % (n, report, verdict, shown_rule))
     wait_for(bus, "slot %d saying %s" % (n, slot), lambda: slot_name(bus, n) == "питање %d: %s" % (n, slot))
@@ -328,8 +331,11 @@ def play(bus, pyatspi, known):
     focus_newest_window(bus.pid)
     tab_to(bus, "Лингвар")
     press("Return", "Escape")  # press nothing, anywhere
+    bus.events.clear()
     press("space")
     focused_button(bus, "Даље", "Треба да одговорите на 20 питања.")
+    # a reader that keeps what it was told learns that the game area came into view
+    wait_for(bus, "the game area announced as showing", lambda: ("showing", "Прекид", 1) in bus.events)
     for n in range(1, 21):
         press("space")
         play_question(bus, pyatspi, n, known)
@@ -337,6 +343,7 @@ def play(bus, pyatspi, known):
             press("Return", "Escape")
             time.sleep(0.3)
             focused_button(bus, "Даље", "Тачно!")
+    bus.events.clear()
     press("space")
     check_dialog(bus, pyatspi, "result", {"Излаз", "Да", "Не"})
     labels = showing_names(bus, pyatspi.ROLE_LABEL)
@@ -357,6 +364,7 @@ def play(bus, pyatspi, known):
     tab_to(bus, "Излаз")
     press("space")
     check_idle(bus, pyatspi)
+    wait_for(bus, "the game area announced as hidden", lambda: ("showing", "Прекид", 0) in bus.events)
 
 
 # --- the set-up -------------------------------------------------------------------------------
