@@ -122,8 +122,10 @@ private:
 QAccessibleInterface *factory(const QString &className, QObject *object)
 {
     auto *w = qobject_cast<QWidget *>(object);
-    if (!w || !w->window()->property(kOwnInterfaces).toBool() || w->isWindow())
+    if (!w || !w->window()->property(kOwnInterfaces).toBool())
         return nullptr;
+    if (w->isWindow()) // a plain widget would be a mere filler, and its title not a window's
+        return new QAccessibleWidget(w, QAccessible::Window);
     // Matched by the Qt class that a widget has while it is built, since an interface asked for
     // then (a caption set in a constructor is announced) is the one kept.
     if (className == QLatin1String("QLabel"))

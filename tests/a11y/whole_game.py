@@ -209,6 +209,8 @@ def showing_names(bus, role):
 def check_idle(bus, pyatspi):
     menu = {"Лингвар", "Листа", "Реч, две...", "Оглас", "Крај"}
     wait_for(bus, "the five menu buttons", lambda: showing_names(bus, pyatspi.ROLE_PUSH_BUTTON) == menu)
+    if "Лингвар" not in showing_names(bus, pyatspi.ROLE_FRAME):
+        fail("the main screen is no window named Лингвар")
     game_area = re.compile(r"^(Даље|Прекид|Време за одговор|[АБВГ](: .*)?|питање \d+(: .*)?)$")
     found = [o for o in bus.objects() if game_area.match(o.name)]
     if len(found) != 3 + 4 + 20:
