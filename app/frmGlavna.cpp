@@ -1,5 +1,6 @@
 #include "frmGlavna.h"
 
+#include "Accessibility.h"
 #include "ColourButton.h"
 #include "Cp1251.h"
 #include "DrawingBox.h"
@@ -15,6 +16,7 @@
 
 #include <QCloseEvent>
 #include <QFrame>
+#include <algorithm>
 #include <iostream>
 
 namespace {
@@ -25,12 +27,25 @@ QString shown(const std::string &bytes)
     return QString::fromStdString(cp1251::toUtf8(bytes));
 }
 
+// The whole seconds a question has left while the pen stands at pen: one stroke of penWidth a
+// tick until it has passed the bar's end.
+int secondsLeft(float pen, int penWidth)
+{
+    const int ticks = pen > TimeBar::kEndPosition
+                          ? 0
+                          : static_cast<int>((TimeBar::kEndPosition - pen) / std::max(penWidth, 1)) + 1;
+    return (ticks * TimeBar::kIntervalMs + 999) / 1000;
+}
+
 } // namespace
 
 frmGlavna::frmGlavna(AppFolders folders, Random random, QWidget *parent)
     : MainScreenLayout(parent), m_folders(std::move(folders)), m_random(std::move(random)),
       m_game(m_bank, m_random, pctVreme->innerWidth())
 {
+    TimeBar whole;
+    whole.Reset(pctVreme->innerWidth());
+    m_fullSeconds = secondsLeft(whole.penPosition(), whole.penWidth());
     Timer1->setTimerType(Qt::PreciseTimer);
     Timer1->setInterval(TimeBar::kIntervalMs);
     connect(cmdLingvar, &QPushButton::clicked, this, &frmGlavna::cmdLingvar_Click);
@@ -72,12 +87,13 @@ void frmGlavna::setGameAreaReachable(bool reachable)
 void frmGlavna::ResetTimeBar()
 {
     pctVreme->setBackgroundColour(colours::buttonGrey);
+    pctVreme->setMeter(m_fullSeconds, m_fullSeconds);
 }
 
 void frmGlavna::EnterIdleMode()
 {
     Timer1->stop();
-    FraMudrica->show();
+    a11y::setCoverShown(FraMudrica, true);
     imgSlika->hide();
     imgMudrica->hide();
     for (ColourButton *b : {cmdLingvar, cmdLista, cmdRec, cmdOglas, cmdKraj})
@@ -90,7 +106,7 @@ void frmGlavna::EnterGameMode()
     ResetTimeBar();
     for (ColourButton *b : {cmdLista, cmdRec, cmdOglas, cmdKraj, cmdLingvar})
         b->setEnabled(false);
-    FraMudrica->hide();
+    a11y::setCoverShown(FraMudrica, false);
     setGameAreaReachable(true);
     imgSlika->clear(); // nothing of an aborted game's picture may show through
     imgSlika->show();
@@ -102,6 +118,7 @@ void frmGlavna::EnterGameMode()
         imgOpan[i]->hide();
         lblPrazno[i]->show();
         setBackground(lblPrazno[i], colours::slotCyan);
+        nameSlot(i);
     }
     lblBrPitanja->clear();
     lblPitanje->clear();
@@ -112,6 +129,7 @@ void frmGlavna::EnterGameMode()
     showCounter(lblBrNetO, counters.wrong);
     showCounter(lblBrBezO, counters.unanswered);
     showCounter(lblBrCrVr, counters.redTime);
+    reportOnDalje(lblIzvestaj->text());
 }
 
 void frmGlavna::cmdLingvar_Click()
@@ -135,6 +153,7 @@ void frmGlavna::showVerdict(const Verdict &verdict)
     switch (verdict.outcome) {
     case Outcome::Correct:
         lblIzvestaj->setText(QStringLiteral("Тачно! "));
+        nameSlot(verdict.slot, QStringLiteral("тачно"));
         showCounter(lblBrTacO, counters.correct);
         imgOpan[verdict.slot]->show();
         if (verdict.redTime)
@@ -143,18 +162,30 @@ void frmGlavna::showVerdict(const Verdict &verdict)
     case Outcome::Wrong:
         lblIzvestaj->setText(QStringLiteral("Погрешили сте! Тачан је одговор ") + letter +
                              QLatin1Char('.'));
+        nameSlot(verdict.slot, QStringLiteral("погрешно"));
         showCounter(lblBrNetO, counters.wrong);
         break;
     case Outcome::Unanswered:
         lblIzvestaj->setText(QStringLiteral("Нисте одговорили на питање. Тачан је одговор ") +
                              letter + QLatin1Char('.'));
+        nameSlot(verdict.slot, QStringLiteral("без одговора"));
         showCounter(lblBrBezO, counters.unanswered);
         break;
     }
+    // A screen reader hears the rule with the verdict; the focus leaves the answers before they
+    // are locked, so that it does not stop on the next one on its way.
+    QString report = lblIzvestaj->text().trimmed();
+    if (!lblIzvestaj2->text().isEmpty())
+        report += QLatin1Char(' ') + lblIzvestaj2->text();
+    reportOnDalje(report);
     for (int i = 1; i <= 4; ++i)
         cmdOdgovor[i]->setEnabled(false);
-    // A screen reader hears the rule with the verdict.
-    lblIzvestaj->setAccessibleDescription(lblIzvestaj2->text());
+}
+
+void frmGlavna::reportOnDalje(const QString &report)
+{
+    cmdDalje->setAccessibleDescription(report); // Qt announces the change
+    cmdDalje->setFocus();
 }
 
 void frmGlavna::Timer1_Timer()
@@ -164,6 +195,8 @@ void frmGlavna::Timer1_Timer()
     const Game::TickResult tick = m_game.Tick();
     pctVreme->drawVerticalLine(tick.stroke.x, tick.stroke.width,
                                tick.stroke.red ? colours::lightRed : colours::navy);
+    pctVreme->setMeter(secondsLeft(tick.stroke.x + tick.stroke.width, tick.stroke.width),
+                       m_fullSeconds);
     if (tick.timeOut) {
         Timer1->stop();
         showVerdict(*tick.timeOut);
@@ -210,7 +243,7 @@ void frmGlavna::PresentNextQuestion()
     lblOdgovor[4]->hide();
     lblIzvestaj->clear();
     lblIzvestaj2->clear();
-    lblIzvestaj->setAccessibleDescription(QString());
+    cmdDalje->setAccessibleDescription(QString());
 
     const std::int16_t n = question.number;
     lblBrPitanja->setText(QStringLiteral("ПИТАЊЕ БРОЈ ") + QString::number(n));
@@ -223,6 +256,7 @@ void frmGlavna::PresentNextQuestion()
         ExtractPicture(question.pictureQuestion);
     }
     setBackground(lblPrazno[n], colours::lightRed);
+    nameSlot(n, QStringLiteral("тренутно"));
 
     for (int r = 1; r <= question.answerCount; ++r) {
         cmdOdgovor[r]->show();
@@ -233,6 +267,10 @@ void frmGlavna::PresentNextQuestion()
         cmdOdgovor[r]->setEnabled(true);
         cmdOdgovor[r]->setBackgroundColour(colours::buttonGrey);
     }
+    // The first answer takes the focus and tells the question with its own row.
+    cmdOdgovor[1]->setAccessibleDescription(lblBrPitanja->text() + QStringLiteral(". ") +
+                                            lblPitanje->text());
+    cmdOdgovor[1]->setFocus();
 }
 
 // Shows the question's picture, decoded from the archive's bytes, and keeps a copy in t.gif.

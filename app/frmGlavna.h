@@ -41,6 +41,8 @@ private:
     void PresentNextQuestion();
     void ExtractPicture(std::int16_t question);
     void showVerdict(const Verdict &verdict);
+    // Says the report on "Даље" and moves the focus there: a screen reader reads it out.
+    void reportOnDalje(const QString &report);
     // The buttons under the steelyard frame take no focus while the frame covers them.
     void setGameAreaReachable(bool reachable);
 
@@ -49,4 +51,5 @@ private:
     QuestionBank m_bank;
     Game m_game;
     bool m_pictureProblemReported = false;
+    int m_fullSeconds = 0; // a question's whole time, as the time bar reports it
 };

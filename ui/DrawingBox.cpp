@@ -1,5 +1,6 @@
 #include "DrawingBox.h"
 
+#include <QAccessible>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPen>
@@ -39,6 +40,16 @@ QColor DrawingBox::pixel(int x, int y) const
 {
     const qreal ratio = m_image.devicePixelRatio();
     return m_image.pixelColor(static_cast<int>(x * ratio), static_cast<int>(y * ratio));
+}
+
+void DrawingBox::setMeter(int value, int maximum)
+{
+    m_meterMaximum = maximum;
+    if (value == m_meterValue)
+        return;
+    m_meterValue = value;
+    QAccessibleValueChangeEvent event(this, value);
+    QAccessible::updateAccessibility(&event);
 }
 
 void DrawingBox::paintEvent(QPaintEvent *event)

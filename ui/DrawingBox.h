@@ -24,6 +24,12 @@ public:
     // The colour of the drawing at a pixel, for tests and checks.
     QColor pixel(int x, int y) const;
 
+    // The number the drawing stands for, from 0 to maximum (the seconds a time bar has left);
+    // screen readers hear the box as a progress bar of this value, and each change is announced.
+    void setMeter(int value, int maximum);
+    int meterValue() const { return m_meterValue; }
+    int meterMaximum() const { return m_meterMaximum; }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -33,4 +39,6 @@ private:
 
     QImage m_image;
     QColor m_background = Qt::white;
+    int m_meterValue = 0;
+    int m_meterMaximum = 0;
 };

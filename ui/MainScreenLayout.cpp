@@ -1,5 +1,6 @@
 #include "MainScreenLayout.h"
 
+#include "Accessibility.h"
 #include "ColourButton.h"
 #include "Controls.h"
 #include "DrawingBox.h"
@@ -50,6 +51,7 @@ QLabel *image(QWidget *parent, const QRect &geometry, const QPixmap &pixmap = QP
 
 MainScreenLayout::MainScreenLayout(QWidget *parent) : QWidget(parent)
 {
+    a11y::installFor(this);
     setWindowTitle(QStringLiteral("Лингвар"));
     setFixedSize(twipsSize(9480, 5940));
     setBackground(this, kGrey);
@@ -59,6 +61,7 @@ MainScreenLayout::MainScreenLayout(QWidget *parent) : QWidget(parent)
     buildPictures();
     buildGameArea();
     FraMudrica->raise(); // the frame lies in front of the whole game area
+    a11y::markAsCover(FraMudrica);
     setTabOrder();
 
     Timer1 = new QTimer(this);
@@ -152,6 +155,7 @@ void MainScreenLayout::buildGameArea()
         const QRect slot = twips(180 + 630 * ((i - 1) % 10), i <= 10 ? 5220 : 5550, 495, 255);
         lblPrazno[i] = label(this, slot, arial(11.25), Qt::AlignHCenter | Qt::AlignTop);
         lblPrazno[i]->setText(QString::number(i));
+        nameSlot(i);
         setBackground(lblPrazno[i], colours::slotCyan);
         imgOpan[i] = image(this, slot, opanak);
         imgOpan[i]->setAccessibleName(QStringLiteral("Опанак за питање %1").arg(i));
@@ -177,4 +181,12 @@ void MainScreenLayout::showCounter(QLabel *counter, int value)
     counter->setText(QString::number(value));
     counter->setAccessibleName(counter->accessibleDescription() + QStringLiteral(": ") +
                                counter->text());
+}
+
+void MainScreenLayout::nameSlot(int slot, const QString &state)
+{
+    QString name = QStringLiteral("питање %1").arg(slot);
+    if (!state.isEmpty())
+        name += QStringLiteral(": ") + state;
+    lblPrazno[slot]->setAccessibleName(name);
 }

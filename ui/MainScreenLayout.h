@@ -22,6 +22,8 @@ public:
 
     // Shows a counter's value; a screen reader hears it with the counter's caption.
     static void showCounter(QLabel *counter, int value);
+    // Names a slot for screen readers: "питање N", and what became of the question if anything.
+    void nameSlot(int slot, const QString &state = QString());
 
     // menu row
     ColourButton *cmdLingvar, *cmdLista, *cmdRec, *cmdOglas, *cmdKraj;
