@@ -114,6 +114,7 @@ frmUpis::frmUpis(ScoreList &list, std::filesystem::path writeFolder, std::int16_
     txtIme = new QLineEdit(this);
     txtIme->setGeometry(twips(120, 480, 2295, 375));
     txtIme->setMaxLength(kNameLength);
+    txtIme->setAccessibleName(QStringLiteral("Име"));
     txtIme->setValidator(new ListTextValidator(txtIme));
     txtIme->installEventFilter(this);
     cmdIzlaz = pushButton(this, twips(120, 1200, 1095, 375), QStringLiteral("Излаз"));

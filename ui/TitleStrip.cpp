@@ -12,4 +12,7 @@ TitleStrip::TitleStrip(const QString &caption, const QRect &geometry, QWidget *p
     setTextColour(this, Qt::white);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTextFormat(Qt::PlainText);
+    // The window has no title bar to show it, but a screen reader names the window by it.
+    if (parent && parent->isWindow() && parent->windowTitle().isEmpty())
+        parent->setWindowTitle(caption.trimmed());
 }
