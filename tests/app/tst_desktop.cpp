@@ -13,27 +13,18 @@ class TestDesktop : public QObject
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-    // A screen reader hears each answer with its letter, and each counter with its caption.
+    // A screen reader hears each counter with its caption and value; every picture has a name.
     void controlsHaveAccessibleNames()
     {
         TestFolder t;
         t.writeArchive();
         frmGlavna w(t.folders());
         w.cmdLingvar->click();
-        for (QLabel *counter : {w.lblBrTacO, w.lblBrNetO, w.lblBrBezO, w.lblBrCrVr})
-            QVERIFY(counter->accessibleName().endsWith(QStringLiteral(": 0")));
-        QCOMPARE(w.lblBrTacO->accessibleName(), QStringLiteral("Тачни одговори: 0"));
         w.cmdDalje->click();
         w.cmdOdgovor[w.game().correctPosition()]->click();
         QCOMPARE(w.lblBrTacO->accessibleName(), QStringLiteral("Тачни одговори: 1"));
         QCOMPARE(w.lblBrCrVr->accessibleName(), QStringLiteral("Црвено време: 1"));
-        for (int r = 1; r <= 2; ++r) {
-            const QString name = w.cmdOdgovor[r]->accessibleName();
-            QCOMPARE(name, w.cmdOdgovor[r]->text() + ": " + w.lblOdgovor[r]->text().trimmed());
-        }
-        for (QWidget *image :
-             {static_cast<QWidget *>(w.imgNaKantaru), static_cast<QWidget *>(w.imgMudrica),
-              static_cast<QWidget *>(w.imgSlika), static_cast<QWidget *>(w.imgOpan[1])})
+        for (QLabel *image : {w.imgNaKantaru, w.imgMudrica, w.imgSlika, w.imgOpan[1]})
             QVERIFY(!image->accessibleName().isEmpty());
     }
 
@@ -42,8 +33,7 @@ private slots:
         QTemporaryDir dir;
         const AppFolders own = LocateAppFolders(dir.path());
         QCOMPARE(own.writeFolder, own.dataFolder);
-        // a folder that cannot take a file: tests run as root, for whom permission bits do not
-        // count, so the folder is one that does not exist under a plain file
+        // a folder that cannot take a file even for root: one below a plain file
         QFile blocker(dir.filePath("file"));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         const QString readOnly = dir.filePath("file/lingvar");

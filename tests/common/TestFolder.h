@@ -6,6 +6,16 @@
 
 #include <QTemporaryDir>
 
+// A 4 x 4 GIF of one colour; all of them are of one length.
+inline std::string testGif(unsigned char r, unsigned char g, unsigned char b)
+{
+    std::string bytes = {'G', 'I', 'F', '8', '9', 'a', 4, 0, 4, 0, '\xf0', 0, 0};
+    bytes += {char(r), char(g), char(b), 0, 0, 0};
+    bytes += {'\x21', '\xf9', 4, 0, 0, 0, 0, 0, '\x2c', 0, 0, 0, 0, 4, 0, 4, 0, 0, 2, 4,
+              '\x84', '\x8f', 9, 5, 0, '\x3b'};
+    return bytes;
+}
+
 // A fresh temporary folder that serves the program as its data and its write folder, holding a
 // question bank.
 struct TestFolder
@@ -21,17 +31,9 @@ struct TestFolder
     // A picture archive of full size holding a small red GIF at the start of every picture.
     void writeArchive() const
     {
-        static const unsigned char kGif[] = {0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x04, 0x00, 0x04,
-                                             0x00, 0xf0, 0x00, 0x00, 0xff, 0x00, 0x00, 0x00, 0x00,
-                                             0x00, 0x21, 0xf9, 0x04, 0x00, 0x00, 0x00, 0x00, 0x00,
-                                             0x2c, 0x00, 0x00, 0x00, 0x00, 0x04, 0x00, 0x04, 0x00,
-                                             0x00, 0x02, 0x04, 0x84, 0x8f, 0x09, 0x05, 0x00, 0x3b};
         std::string archive(kPictureArchiveSize, '\0');
-        for (int key = kFirstPictureKey; key <= kLastPictureKey; ++key) {
-            const auto place = FindPicture(key);
-            archive.replace(place->offset - 1, sizeof kGif, reinterpret_cast<const char *>(kGif),
-                            sizeof kGif);
-        }
+        for (int key = kFirstPictureKey; key <= kLastPictureKey; ++key)
+            archive.replace(FindPicture(key)->offset - 1, 45, testGif(255, 0, 0));
         testbank::write(path(kPictureArchiveName), archive);
     }
 
