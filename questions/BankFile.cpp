@@ -26,36 +26,13 @@ std::string counted(int n, std::string_view one, std::string_view many)
 // followed by continuation bytes.
 bool isMultiByteUtf8(std::string_view stored)
 {
-    auto raised = [stored](std::size_t i) {
-        return static_cast<unsigned char>(static_cast<unsigned char>(stored[i]) + 10);
-    };
-    static constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000}; // refuses overlong forms
+    const std::string raised = DecodeText(stored);
     bool multiByte = false;
-    for (std::size_t i = 0; i < stored.size();) {
-        const unsigned char lead = raised(i);
-        std::size_t length = 1;
-        char32_t ch = lead;
-        if (lead >= 0xC2 && lead <= 0xDF)
-            length = 2, ch = lead & 0x1F;
-        else if (lead >= 0xE0 && lead <= 0xEF)
-            length = 3, ch = lead & 0x0F;
-        else if (lead >= 0xF0 && lead <= 0xF4)
-            length = 4, ch = lead & 0x07;
-        else if (lead >= 0x80)
+    for (std::size_t pos = 0; pos < raised.size();) {
+        const std::size_t start = pos;
+        if (!cp1251::nextUtf8(raised, pos))
             return false;
-        if (stored.size() - i < length)
-            return false;
-        for (std::size_t k = 1; k < length; ++k) {
-            const unsigned char next = raised(i + k);
-            if ((next & 0xC0) != 0x80)
-                return false;
-            ch = ch << 6 | (next & 0x3F);
-        }
-        if (length > 1 &&
-            (ch < kSmallest[length] || ch > 0x10FFFF || (ch >= 0xD800 && ch <= 0xDFFF)))
-            return false;
-        multiByte = multiByte || length > 1;
-        i += length;
+        multiByte = multiByte || pos - start > 1;
     }
     return multiByte;
 }

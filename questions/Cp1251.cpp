@@ -32,7 +32,8 @@ void appendUtf8(std::string &out, char32_t c)
     }
 }
 
-// Reads one UTF-8 character at pos and advances pos; nothing for a malformed sequence.
+} // namespace
+
 std::optional<char32_t> nextUtf8(std::string_view s, std::size_t &pos)
 {
     const auto lead = static_cast<unsigned char>(s[pos++]);
@@ -53,8 +54,6 @@ std::optional<char32_t> nextUtf8(std::string_view s, std::size_t &pos)
         return std::nullopt;
     return c;
 }
-
-} // namespace
 
 char32_t toUnicode(unsigned char byte)
 {
