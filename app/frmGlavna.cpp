@@ -16,7 +16,6 @@
 
 #include <QCloseEvent>
 #include <QFrame>
-#include <algorithm>
 #include <iostream>
 
 namespace {
@@ -27,25 +26,12 @@ QString shown(const std::string &bytes)
     return QString::fromStdString(cp1251::toUtf8(bytes));
 }
 
-// The whole seconds a question has left while the pen stands at pen: one stroke of penWidth a
-// tick until it has passed the bar's end.
-int secondsLeft(float pen, int penWidth)
-{
-    const int ticks = pen > TimeBar::kEndPosition
-                          ? 0
-                          : static_cast<int>((TimeBar::kEndPosition - pen) / std::max(penWidth, 1)) + 1;
-    return (ticks * TimeBar::kIntervalMs + 999) / 1000;
-}
-
 } // namespace
 
 frmGlavna::frmGlavna(AppFolders folders, Random random, QWidget *parent)
     : MainScreenLayout(parent), m_folders(std::move(folders)), m_random(std::move(random)),
       m_game(m_bank, m_random, pctVreme->innerWidth())
 {
-    TimeBar whole;
-    whole.Reset(pctVreme->innerWidth());
-    m_fullSeconds = secondsLeft(whole.penPosition(), whole.penWidth());
     Timer1->setTimerType(Qt::PreciseTimer);
     Timer1->setInterval(TimeBar::kIntervalMs);
     connect(cmdLingvar, &QPushButton::clicked, this, &frmGlavna::cmdLingvar_Click);
@@ -87,7 +73,9 @@ void frmGlavna::setGameAreaReachable(bool reachable)
 void frmGlavna::ResetTimeBar()
 {
     pctVreme->setBackgroundColour(colours::buttonGrey);
-    pctVreme->setMeter(m_fullSeconds, m_fullSeconds);
+    // Called right after the game has emptied its bar, so what is left is the whole time.
+    const int whole = m_game.SecondsLeft();
+    pctVreme->setMeter(whole, whole);
 }
 
 void frmGlavna::EnterIdleMode()
@@ -195,8 +183,7 @@ void frmGlavna::Timer1_Timer()
     const Game::TickResult tick = m_game.Tick();
     pctVreme->drawVerticalLine(tick.stroke.x, tick.stroke.width,
                                tick.stroke.red ? colours::lightRed : colours::navy);
-    pctVreme->setMeter(secondsLeft(tick.stroke.x + tick.stroke.width, tick.stroke.width),
-                       m_fullSeconds);
+    pctVreme->setMeter(m_game.SecondsLeft(), pctVreme->meterMaximum());
     if (tick.timeOut) {
         Timer1->stop();
         showVerdict(*tick.timeOut);

@@ -51,5 +51,4 @@ private:
     QuestionBank m_bank;
     Game m_game;
     bool m_pictureProblemReported = false;
-    int m_fullSeconds = 0; // a question's whole time, as the time bar reports it
 };

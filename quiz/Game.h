@@ -84,6 +84,8 @@ public:
     void Abort() { m_running = false; }
 
     bool QuestionRunning() const { return m_running; }
+    // What the time bar has left of the running question, in whole seconds.
+    int SecondsLeft() const { return m_timeBar.SecondsLeft(); }
     std::int16_t questionNumber() const { return m_questionNumber; }
     // The row that holds the correct answer of the question presented last.
     std::int16_t correctPosition() const { return m_correctPosition; }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 
 // The time bar of a question: one stroke per tick, red while the stroke stands at 100 or less,
@@ -38,6 +39,17 @@ public:
 
     // An answer now would still be given in the red time.
     bool InRedTime() const { return m_penPosition < kRedCreditBelow; }
+
+    // The whole seconds the question has left: its ticks until the pen has passed the end.
+    int SecondsLeft() const
+    {
+        const int ticks = m_penPosition > kEndPosition
+                              ? 0
+                              : static_cast<int>((kEndPosition - m_penPosition) /
+                                                 static_cast<float>(std::max(m_penWidth, 1))) +
+                                    1;
+        return (ticks * kIntervalMs + 999) / 1000;
+    }
 
     float penPosition() const { return m_penPosition; }
     int penWidth() const { return m_penWidth; }

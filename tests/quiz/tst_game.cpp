@@ -173,6 +173,7 @@ private slots:
     {
         Table t;
         t.game.PresentNextQuestion();
+        QCOMPARE(t.game.SecondsLeft(), 51); // 310 ticks of 164 ms, in whole seconds rounded up
         QList<float> red;
         for (int tick = 1; tick <= 310; ++tick) {
             const Game::TickResult r = t.game.Tick();
@@ -182,6 +183,7 @@ private slots:
             if (tick == 310)
                 QCOMPARE(r.stroke.x, 609.0f);
         }
+        QCOMPARE(t.game.SecondsLeft(), 0);
         QCOMPARE(red.size(), 55);
         QCOMPARE(red.first(), -9.0f);
         QCOMPARE(red.last(), 99.0f);
