@@ -302,17 +302,17 @@ void frmGlavna::FinishGame()
     skor.lblCrvVr->setText(QStringLiteral("%1 ").arg(result.pointsForRedTime));
     skor.lblUkupno->setText(QStringLiteral(" %1 ").arg(result.finalScore));
 
-    ScoreList list;
     if (result.finalScore == 0) {
         skor.fraUpis->hide();
     } else {
+        ScoreList list;
         LoadScoreList(list, m_folders.writeFolder);
         skor.fraUpis->setVisible(OffersListEntry(result.finalScore, list));
     }
     const bool enterList = skor.exec() == QDialog::Accepted;
     EnterIdleMode();
     if (enterList &&
-        frmUpis(list, m_folders.writeFolder, result.finalScore, this).exec() == QDialog::Accepted)
+        frmUpis(m_folders.writeFolder, result.finalScore, this).exec() == QDialog::Accepted)
         frmLista(m_folders.writeFolder, this).exec();
 }
 

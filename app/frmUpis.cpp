@@ -4,6 +4,7 @@
 #include "Cp1251.h"
 #include "Fonts.h"
 #include "Message.h"
+#include "ScoreList.h"
 #include "TitleStrip.h"
 #include "Twips.h"
 
@@ -103,10 +104,8 @@ QChar TranslateKey(QChar typed)
     return typed;
 }
 
-frmUpis::frmUpis(ScoreList &list, std::filesystem::path writeFolder, std::int16_t finalScore,
-                 QWidget *parent)
-    : ScreenDialog(twipsSize(2625, 1725), parent), m_list(list),
-      m_writeFolder(std::move(writeFolder)), m_finalScore(finalScore)
+frmUpis::frmUpis(std::filesystem::path writeFolder, std::int16_t finalScore, QWidget *parent)
+    : ScreenDialog(twipsSize(2625, 1725), parent), m_writeFolder(std::move(writeFolder)), m_finalScore(finalScore)
 {
     setFont(arial(9.75));
 
@@ -156,7 +155,9 @@ void frmUpis::cmdIzlaz_Click()
     if (!name)
         return; // cannot happen: the box takes only what the code page holds
     const ScoreEntry line = BuildScoreLine(*name, m_finalScore);
-    if (const ListSave saved = AddScoreLine(m_list, line, m_writeFolder);
+    // The list is read again under its lock, so a line another copy stored meanwhile counts.
+    ScoreList list;
+    if (const ListSave saved = AddScoreLine(list, line, m_writeFolder);
         saved != ListSave::Saved) {
         showMessage(this, QMessageBox::Warning, failedSaveMessage(saved));
         return;

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ScoreList.h"
 #include "ScreenDialog.h"
 
+#include <cstdint>
 #include <filesystem>
 
 class QLineEdit;
@@ -18,15 +18,13 @@ inline constexpr char16_t kUpperAlphabet[] = u"АБВГДЂЕЖЗИЈКЛЉМН�
 // Cyrillic letter at the same place of the keyboard, everything else passes unchanged.
 QChar TranslateKey(QChar typed);
 
-// Takes the player's name and adds the game's line to the list. "Излаз" with a name stores it
-// and reports "L" through tag; "Одустани" leaves without storing and empties tag.
+// Takes the player's name and adds the game's line to the list in writeFolder. "Излаз" with a
+// name stores it and closes Accepted; "Одустани" leaves without storing (Rejected).
 class frmUpis : public ScreenDialog
 {
     Q_OBJECT
 public:
-    // list was loaded from writeFolder at the end of the game that scored finalScore.
-    frmUpis(ScoreList &list, std::filesystem::path writeFolder, std::int16_t finalScore,
-            QWidget *parent = nullptr);
+    frmUpis(std::filesystem::path writeFolder, std::int16_t finalScore, QWidget *parent = nullptr);
 
     void cmdIzlaz_Click();
     void cmdOdustani_Click();
@@ -41,7 +39,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    ScoreList &m_list;
     std::filesystem::path m_writeFolder;
     std::int16_t m_finalScore;
 };

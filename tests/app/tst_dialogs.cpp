@@ -46,14 +46,12 @@ class TestDialogs : public QObject
     QTemporaryDir m_dir;
     QString m_file = m_dir.filePath(kScoreFileName);
     std::string m_folder = m_dir.path().toStdString();
-    ScoreList m_list;
 
 private slots:
     void init()
     {
         QFile::setPermissions(m_file, QFile::ReadOwner | QFile::WriteOwner); // after protecting
         QVERIFY(writeFile(m_file, kList));
-        LoadScoreList(m_list, m_folder);
     }
 
     // Keys and the window manager's close do nothing; the focus starts where the player does, Tab
@@ -81,7 +79,7 @@ private slots:
             {"frmRec", [] { return new frmRec; }}, {"frmOglas", [] { return new frmOglas; }},
             {"frmPetGre", [] { return new frmPetGre; }},
             {"frmLista", [&] { return new frmLista(m_folder); }},
-            {"frmUpis", [&] { return new frmUpis(m_list, m_folder, 57); }}};
+            {"frmUpis", [&] { return new frmUpis(m_folder, 57); }}};
         std::unique_ptr<ScreenDialog> dlg(make.at(screen)());
         QStringList seen;
         const int result = runModal(*dlg, [&] {
@@ -129,7 +127,7 @@ private slots:
         QFETCH(QString, cause);
         if (cause.contains("заштићена"))
             QVERIFY(QFile::setPermissions(m_file, QFile::ReadOwner));
-        frmUpis dlg(m_list, cause.contains("фасцикла") ? m_file.toStdString() : m_folder, 57);
+        frmUpis dlg(cause.contains("фасцикла") ? m_file.toStdString() : m_folder, 57);
         typeKeys(dlg.txtIme, typed);
         QGuiApplication::clipboard()->setText(pasted);
         dlg.txtIme->paste();
